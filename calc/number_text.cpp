@@ -1,0 +1,141 @@
+#include "calc/number_text.h"
+
+#include "calc/decimal_digits.h"
+#include "calc/failure.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace corvald::calc {
+
+namespace {
+
+    constexpr int kFactorDecimals = 4;
+    // writeNumber uses the exponent form outside 1E-4 <= |x| < 1E+15.
+    constexpr int kSmallestFixedExponent = -4;
+
+    bool isBlank(char c) { return c == ' ' || c == '\t'; }
+    bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+    std::string_view trimmed(std::string_view text)
+    {
+        while (!text.empty() && isBlank(text.front()))
+            text.remove_prefix(1);
+        while (!text.empty() && isBlank(text.back()))
+            text.remove_suffix(1);
+        return text;
+    }
+
+    // Skips a run of digits; returns how many there were.
+    std::size_t skipDigits(std::string_view text, std::size_t& pos)
+    {
+        const std::size_t start = pos;
+        while (pos < text.size() && isDigit(text[pos]))
+            ++pos;
+        return pos - start;
+    }
+
+    // Digits with an optional point and fraction, then an optional exponent.
+    bool isUnsignedDecimal(std::string_view text)
+    {
+        std::size_t pos = 0;
+        std::size_t mantissaDigits = skipDigits(text, pos);
+        if (pos < text.size() && text[pos] == '.') {
+            ++pos;
+            mantissaDigits += skipDigits(text, pos);
+        }
+        if (mantissaDigits == 0)
+            return false;
+        if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+            ++pos;
+            if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+                ++pos;
+            if (skipDigits(text, pos) == 0)
+                return false;
+        }
+        return pos == text.size();
+    }
+
+    std::string exponentForm(const DecimalDigits& d)
+    {
+        std::string text = d.negative ? "-" : "";
+        text += d.digits.front();
+        if (d.digits.size() > 1)
+            text.append(".").append(d.digits, 1);
+        const int power = d.leadingExponent();
+        const std::string powerDigits = std::to_string(power < 0 ? -power : power);
+        text += power < 0 ? "E-" : "E+";
+        if (powerDigits.size() < 2)
+            text += '0';
+        text += powerDigits;
+        return text;
+    }
+
+    std::string fixedForm(const DecimalDigits& d)
+    {
+        const int decimals = d.exponent < 0 ? -d.exponent : 0;
+        std::string text = d.negative ? "-" : "";
+        text += wholePart(d);
+        if (decimals > 0)
+            text.append(".").append(fractionPart(d, decimals));
+        return text;
+    }
+
+    std::string grouped(const std::string& whole)
+    {
+        std::string text;
+        const std::size_t size = whole.size();
+        for (std::size_t i = 0; i < size; ++i) {
+            if (i > 0 && (size - i) % 3 == 0)
+                text += ',';
+            text += whole[i];
+        }
+        return text;
+    }
+
+} // namespace
+
+double readNumber(std::string_view text)
+{
+    std::string_view number = trimmed(text);
+    bool negative = false;
+    if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+        negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    if (!isUnsignedDecimal(number))
+        throw TypeMismatch(std::string(text));
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size())
+        throw TypeMismatch(std::string(text));
+    return negative ? -value : value;
+}
+
+std::string writeNumber(double x)
+{
+    const DecimalDigits d = significantDigits(x);
+    if (d.isZero())
+        return "0";
+    const int power = d.leadingExponent();
+    if (power < kSmallestFixedExponent || power >= kSignificantDigits)
+        return exponentForm(d);
+    return fixedForm(d);
+}
+
+double roundToFourDecimals(double x)
+{
+    const DecimalDigits d = roundedToDecimals(significantDigits(x), kFactorDecimals, Tie::toEven);
+    return readNumber(fixedForm(d));
+}
+
+std::string displayFormat(double x, int decimals)
+{
+    const DecimalDigits d = roundedToDecimals(significantDigits(x), decimals, Tie::awayFromZero);
+    std::string text = grouped(wholePart(d));
+    if (decimals > 0)
+        text.append(".").append(fractionPart(d, decimals));
+    return d.negative ? std::string("(").append(text).append(")") : text;
+}
+
+} // namespace corvald::calc

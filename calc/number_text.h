@@ -1,0 +1,31 @@
+// The four conversions between numbers and the text of the window's controls.
+// They never consult the process locale: "." is always the decimal point and
+// "," always the digit-group separator, whatever LC_ALL says.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvald::calc {
+
+// Reads a decimal number: optional blanks, an optional sign, digits with an
+// optional "." and fraction, an optional exponent ("E-05", as writeNumber
+// writes very small or large values), optional blanks. Anything else, an empty
+// text, blanks only, and a value beyond the range of a double raise TypeMismatch.
+double readNumber(std::string_view text);
+
+// Writes x with at most 15 significant digits, no trailing zeros or point, no
+// grouping, "0" before the point below 1, "-" for negatives ("0.8489", "1000").
+// Below 1E-4 or from 1E+15 on the exponent form "1.5E-05" is written.
+std::string writeNumber(double x);
+
+// x rounded to a multiple of 0.0001; a tie in its 15-digit form goes to the even digit.
+double roundToFourDecimals(double x);
+
+// x with exactly `decimals` digits after the point, rounded half away from zero
+// on its 15-digit form, the whole digits grouped in threes with ",", a negative
+// value in parentheses: 1004.31856985036 -> "1,004.319", -2.5 -> "(2.500)".
+// A value that rounds to zero is shown as zero, without parentheses.
+std::string displayFormat(double x, int decimals);
+
+} // namespace corvald::calc

@@ -1,0 +1,11 @@
+# Warnings and sanitizers for the project's own targets, linked PRIVATE.
+add_library(corvald_options INTERFACE)
+target_compile_options(corvald_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion)
+if(CORVALD_WERROR)
+    target_compile_options(corvald_options INTERFACE -Werror)
+endif()
+if(CORVALD_SANITIZE)
+    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(corvald_options INTERFACE ${sanitizers})
+    target_link_options(corvald_options INTERFACE ${sanitizers})
+endif()

@@ -1,0 +1,96 @@
+// The design of the main window: caption, client size, every control's design
+// text and rectangle, the engraved rule, the menus and the focus order. The
+// model takes its initial values from here and the Qt window its geometry.
+// Geometry is in twips from the top-left corner of the client area.
+#pragma once
+
+#include "ui/main/form1.h"
+
+#include <array>
+#include <string_view>
+
+namespace corvald::ui {
+
+inline constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
+
+struct Rect {
+    int left, top, width, height;
+};
+
+inline constexpr std::string_view kForm1Caption = "CORVALD  Cruide Oils";
+inline constexpr int kForm1ClientWidth = 5400;
+inline constexpr int kForm1ClientHeight = 3690;
+
+// The small raised "o" of the four degree signs; every other text uses the window's font.
+enum class LabelFont { standard, degreeMark };
+inline constexpr std::string_view kDegreeMarkFace = "MS Serif";
+inline constexpr int kDegreeMarkPoints = 6;
+
+// A fit label sizes itself to its caption; the design rectangle holds its design text.
+struct LabelDesign {
+    std::string_view name;
+    Label Form1::*control;
+    std::string_view caption;
+    Rect rect;
+    Border border = Border::none;
+    bool fit = true;
+    LabelFont font = LabelFont::standard;
+    bool visible = true;
+};
+
+struct TextDesign {
+    std::string_view name;
+    Rect rect;
+};
+
+struct ComboDesign {
+    std::string_view name;
+    ComboBox Form1::*control;
+    Rect rect;
+};
+
+struct OptionDesign {
+    std::string_view name;
+    OptionButton Form1::*control;
+    std::string_view caption;
+    Rect rect;
+    bool value;
+};
+
+struct CommandDesign {
+    std::string_view name;
+    CommandButton Form1::*control;
+    std::string_view caption;
+    Rect rect;
+};
+
+// One line of the engraved rule; colour as red, green, blue.
+struct LineDesign {
+    int x1, y1, x2, y2;
+    int red, green, blue;
+    int widthPixels;
+};
+
+struct MenuItemDesign {
+    std::string_view name;
+    std::string_view caption;
+};
+
+struct MenuDesign {
+    std::string_view name;
+    std::string_view caption;
+    std::array<MenuItemDesign, 4> items;
+    int itemCount;
+};
+
+extern const std::array<LabelDesign, 26> kForm1Labels;
+extern const TextDesign kText1Design;
+extern const std::array<ComboDesign, 2> kForm1Combos;
+extern const std::array<OptionDesign, 2> kForm1Options;
+extern const std::array<CommandDesign, 4> kForm1Commands;
+extern const std::array<LineDesign, 2> kForm1Rule; // Line1(1), then Line1(0)
+extern const std::array<MenuDesign, 3> kForm1Menus;
+// The Tab order; the window opens with the focus on the first.
+extern const std::array<std::string_view, 9> kForm1FocusOrder;
+
+} // namespace corvald::ui

@@ -1,0 +1,17 @@
+// The host's window services that the commands call, one capability each.
+// app/ passes the real ones; the tests pass fakes that record every call.
+#pragma once
+
+#include <string_view>
+
+namespace corvald::ui {
+
+// A modal box with a prompt, a title and a single OK button, no icon; returns
+// when the operator has dismissed it.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual void show(std::string_view prompt, std::string_view title) = 0;
+};
+
+} // namespace corvald::ui
