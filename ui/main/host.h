@@ -14,4 +14,17 @@ public:
     virtual void show(std::string_view prompt, std::string_view title) = 0;
 };
 
+// Ends the program at once: every window closes and no handler runs after it.
+class ProgramLifetime {
+public:
+    virtual ~ProgramLifetime() = default;
+    virtual void endProgram() = 0;
+};
+
+// The services the main window's commands use.
+struct Form1Host {
+    MessageBoxes& messages;
+    ProgramLifetime& program;
+};
+
 } // namespace corvald::ui

@@ -1,0 +1,86 @@
+// Runs the two start-up programs alternately and prints the median time from
+// process start to exit, the peak resident memory, and the ratios of the two.
+// Usage: startup_bench WINDOW_PROGRAM BARE_PROGRAM [RUNS]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kWarmUpRuns = 3;
+constexpr int kDefaultRuns = 21;
+
+struct Sample {
+    double milliseconds;
+    long peakKilobytes;
+};
+
+bool runOnce(const char* program, Sample& sample)
+{
+    char* argv[] = { const_cast<char*>(program), nullptr };
+    const auto start = std::chrono::steady_clock::now();
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program, &quiet, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0)
+        return false;
+    int status = 0;
+    rusage usage {};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return false;
+    const std::chrono::duration<double, std::milli> elapsed
+        = std::chrono::steady_clock::now() - start;
+    sample = { elapsed.count(), usage.ru_maxrss };
+    return true;
+}
+
+template <class T> T median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s WINDOW_PROGRAM BARE_PROGRAM [RUNS]\n", argv[0]);
+        return 2;
+    }
+    const int runs = argc > 3 ? std::atoi(argv[3]) : kDefaultRuns;
+    std::vector<double> times[2];
+    std::vector<long> peaks[2];
+    for (int run = -kWarmUpRuns; run < runs; ++run) {
+        for (int which = 0; which < 2; ++which) {
+            Sample sample {};
+            if (!runOnce(argv[1 + which], sample)) {
+                std::fprintf(stderr, "%s failed\n", argv[1 + which]);
+                return 1;
+            }
+            if (run >= 0) {
+                times[which].push_back(sample.milliseconds);
+                peaks[which].push_back(sample.peakKilobytes);
+            }
+        }
+    }
+    const char* names[] = { "CORVALD window", "bare Qt window" };
+    for (int which = 0; which < 2; ++which)
+        std::printf("%-15s median %7.1f ms   peak RSS %7ld KiB   (%d runs)\n", names[which],
+            median(times[which]), median(peaks[which]), runs);
+    std::printf("ratio           time %.3f   memory %.3f\n", median(times[0]) / median(times[1]),
+        double(median(peaks[0])) / double(median(peaks[1])));
+    return 0;
+}

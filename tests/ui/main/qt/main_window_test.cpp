@@ -1,0 +1,346 @@
+// The real widgets of the main window, driven as an operator drives them.
+#include "tests/support/fake_message_boxes.h"
+#include "tests/support/fake_program_lifetime.h"
+#include "ui/main/form1_design.h"
+#include "ui/main/qt/form1_view.h"
+#include "ui/main/qt/main_window.h"
+#include "ui/main/qt/window_icon.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace corvald;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ui::Form1> form_;
+    testing::FakeMessageBoxes messages_;
+    testing::FakeProgramLifetime program_;
+    std::unique_ptr<ui::Form1Host> host_;
+    std::unique_ptr<ui::qt::MainWindow> window_;
+
+    template <class T = QWidget> T* control(const char* name) const
+    {
+        auto* widget = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString caption(const char* label) const { return control<QLabel>(label)->text(); }
+    QAction* menuItem(const char* name) const { return control<QAction>(name); }
+    QComboBox* combo(const char* name) const { return control<QComboBox>(name); }
+
+    void pick(const char* comboName, const QString& item)
+    {
+        QComboBox* box = combo(comboName);
+        const int index = box->findText(item);
+        QVERIFY(index >= 0);
+        box->setCurrentIndex(index);
+    }
+    void enterWorkedExample()
+    {
+        QLineEdit* quantity = control<QLineEdit>("Text1");
+        quantity->setFocus();
+        QTest::keyClicks(quantity, QStringLiteral("1000"));
+        pick("Combo1", QStringLiteral("20.0"));
+        pick("Combo2", QStringLiteral("0.8500"));
+    }
+    // Clicks near the left edge, where an option button has its mark.
+    void click(const char* name)
+    {
+        QWidget* widget = control(name);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+    }
+
+private slots:
+    void init()
+    {
+        form_ = std::make_unique<ui::Form1>();
+        messages_.shown.clear();
+        program_.endRequests = 0;
+        host_ = std::make_unique<ui::Form1Host>(ui::Form1Host { messages_, program_ });
+        window_ = std::make_unique<ui::qt::MainWindow>(*form_, *host_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void startsAsDesigned()
+    {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("CORVALD  Cruide Oils"));
+        QCOMPARE(control<QLineEdit>("Text1")->text(), QString());
+        for (const char* name : { "Combo1", "Combo2" }) {
+            QCOMPARE(combo(name)->currentText(), QString());
+            QCOMPARE(combo(name)->currentIndex(), -1);
+        }
+        for (const char* result : { "Label23", "Label10", "Label13", "Label14" })
+            QCOMPARE(caption(result), QString());
+        QVERIFY(control<QRadioButton>("Option3")->isChecked());
+        QVERIFY(!control<QRadioButton>("Option4")->isChecked());
+        QCOMPARE(caption("Label7"), QStringLiteral("m3"));
+        QVERIFY(!control("Label22")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), control("Command1"));
+    }
+
+    void coversTheHoldersWithThePickLists()
+    {
+        const QWidget* view = &window_->view();
+        for (auto [label, box] : { std::pair { "Label20", "Combo1" }, { "Label21", "Combo2" } }) {
+            QVERIFY(control(box)->geometry().contains(control(label)->geometry()));
+            QVERIFY(
+                view->children().indexOf(control(box)) > view->children().indexOf(control(label)));
+        }
+    }
+
+    void holdsTheTwoPickListsInOrder()
+    {
+        QComboBox* temperatures = combo("Combo1");
+        QCOMPARE(temperatures->count(), 1131);
+        QCOMPARE(temperatures->itemText(0), QStringLiteral("-18.0"));
+        QCOMPARE(temperatures->itemText(179), QStringLiteral("-0.1"));
+        QCOMPARE(temperatures->itemText(180), QStringLiteral("0.0"));
+        QCOMPARE(temperatures->itemText(1130), QStringLiteral("95.0"));
+        QComboBox* densities = combo("Combo2");
+        QCOMPARE(densities->count(), 3750);
+        QCOMPARE(densities->itemText(0), QStringLiteral("0.7000"));
+        QCOMPARE(densities->itemText(2999), QStringLiteral("0.9999"));
+        QCOMPARE(densities->itemText(3000), QStringLiteral("1.0000"));
+        QCOMPARE(densities->itemText(3749), QStringLiteral("1.0749"));
+    }
+
+    void pickingAnItemPutsItsTextIntoTheModel()
+    {
+        pick("Combo2", QStringLiteral("1.0000"));
+        QCOMPARE(form_->Combo2.Text, "1.0000");
+        QCOMPARE(combo("Combo2")->currentText(), QStringLiteral("1.0000"));
+    }
+
+    void typedTextStandsAsTyped()
+    {
+        QComboBox* box = combo("Combo1");
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("2"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(box->currentText(), QStringLiteral("2"));
+        QCOMPARE(form_->Combo1.Text, "2");
+        QCOMPARE(box->count(), 1131);
+    }
+
+    void calculatesFromTheButton()
+    {
+        enterWorkedExample();
+        click("Command3");
+        QCOMPARE(caption("Label23"), QStringLiteral("0.8489"));
+        QCOMPARE(caption("Label10"), QStringLiteral("0.9957"));
+        QCOMPARE(caption("Label13"), QStringLiteral("995.700"));
+        QCOMPARE(caption("Label14"), QStringLiteral("846.345"));
+        QVERIFY(messages_.shown.empty());
+    }
+
+    void calculatesFromTheMenu()
+    {
+        enterWorkedExample();
+        menuItem("mnuCalculateItem")->trigger();
+        QCOMPARE(caption("Label14"), QStringLiteral("846.345"));
+    }
+
+    void recalculatesWhenTheBasisIsClicked()
+    {
+        enterWorkedExample();
+        click("Option4");
+        QVERIFY(control<QRadioButton>("Option4")->isChecked());
+        QCOMPARE(caption("Label14"), QStringLiteral("845.250"));
+        click("Option3");
+        QCOMPARE(caption("Label14"), QStringLiteral("846.345"));
+    }
+
+    void showsTheScreenUpToDateBeforeAMessage()
+    {
+        struct Recorder : ui::MessageBoxes {
+            const QLabel* densityInAir = nullptr;
+            QString shown;
+            void show(std::string_view, std::string_view) override { shown = densityInAir->text(); }
+        } recorder;
+        ui::Form1 form;
+        ui::Form1Host host { recorder, program_ };
+        ui::qt::MainWindow window(form, host);
+        recorder.densityInAir = window.findChild<QLabel*>(QStringLiteral("Label23"));
+        form.Combo2.Text = "0.8500";
+        QTest::mouseClick(window.view().commandButton(&ui::Form1::Command3), Qt::LeftButton);
+        QCOMPARE(recorder.shown, QStringLiteral("0.8489"));
+    }
+
+    void switchesDirectionFromButtonAndMenu()
+    {
+        QTest::keyClicks(control("Text1"), QStringLiteral("1000"));
+        click("Command1");
+        QCOMPARE(caption("Label1"), QStringLiteral("Tonnes"));
+        QCOMPARE(caption("Label7"), QStringLiteral("mt"));
+        QCOMPARE(caption("Label6"), QStringLiteral("Volume at observed temp."));
+        QCOMPARE(caption("Label12"), QStringLiteral("m3"));
+        QCOMPARE(control<QLineEdit>("Text1")->text(), QString());
+        menuItem("frmCmtomtItem")->trigger();
+        QCOMPARE(caption("Label7"), QStringLiteral("m3"));
+        QCOMPARE(caption("Label1"), QStringLiteral("Volume at observed temp."));
+        menuItem("frmMttocmItem")->trigger();
+        QCOMPARE(caption("Label7"), QStringLiteral("mt"));
+        click("Command2");
+        QCOMPARE(caption("Label12"), QStringLiteral("mt"));
+    }
+
+    void fitCaptionsFollowTheDirection()
+    {
+        click("Command1");
+        QCOMPARE(control("Label1")->width(), 540 / 15);
+        QCOMPARE(control("Label6")->width(), 1845 / 15);
+        click("Command2");
+        QCOMPARE(control("Label1")->width(), 1845 / 15);
+    }
+
+    void clearsFromButtonAndMenu()
+    {
+        for (const char* trigger : { "Command4", "mnuClearItem" }) {
+            enterWorkedExample();
+            click("Command3");
+            if (QByteArray(trigger).startsWith("Command"))
+                click(trigger);
+            else
+                menuItem(trigger)->trigger();
+            QCOMPARE(control<QLineEdit>("Text1")->text(), QString());
+            QCOMPARE(combo("Combo1")->currentText(), QString());
+            QCOMPARE(combo("Combo2")->currentText(), QString());
+            QCOMPARE(caption("Label10"), QString());
+            QCOMPARE(caption("Label14"), QString());
+            QCOMPARE(caption("Label23"), QStringLiteral("0.8489"));
+        }
+    }
+
+    void exitEndsTheProgram()
+    {
+        menuItem("mnuExitItem")->trigger();
+        QCOMPARE(program_.endRequests, 1);
+    }
+
+    void enterPressesOnlyTheFocusedButton()
+    {
+        QTest::keyClick(control("Command1"), Qt::Key_Return);
+        QCOMPARE(caption("Label7"), QStringLiteral("mt"));
+        QTest::keyClick(control("Command1"), Qt::Key_Escape);
+        QCOMPARE(caption("Label7"), QStringLiteral("mt"));
+        enterWorkedExample();
+        QTest::keyClick(control("Text1"), Qt::Key_Return);
+        QTest::keyClick(control("Text1"), Qt::Key_Escape);
+        QCOMPARE(caption("Label7"), QStringLiteral("mt"));
+        QCOMPARE(caption("Label10"), QString());
+        QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("1000"));
+    }
+
+    void tabsInTheDesignedOrder()
+    {
+        const char* order[] = { "Command1", "Text1", "Combo1", "Combo2", "Command3", "Command2",
+            "Command4", "Option3" };
+        for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+            QCOMPARE(QApplication::focusWidget(), control(order[i]));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), control("Option3"));
+    }
+
+    void placesEveryControlAtItsDesignRectangle()
+    {
+        auto pixels = [](const ui::Rect& r) {
+            return QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15);
+        };
+        for (const auto& label : ui::kForm1Labels)
+            QCOMPARE(control(label.name.data())->geometry(), pixels(label.rect));
+        for (const auto& button : ui::kForm1Commands)
+            QCOMPARE(control(button.name.data())->geometry(), pixels(button.rect));
+        for (const auto& option : ui::kForm1Options)
+            QCOMPARE(control(option.name.data())->geometry(), pixels(option.rect));
+        for (const auto& box : ui::kForm1Combos)
+            QCOMPARE(control(box.name.data())->geometry(), pixels(box.rect));
+        QCOMPARE(control("Text1")->geometry(), pixels(ui::kText1Design.rect));
+        QCOMPARE(window_->view().size(), QSize(360, 246));
+    }
+
+    void fitsEveryTextIntoItsRectangle()
+    {
+        for (const auto& design : ui::kForm1Labels) {
+            const QLabel* label = control<QLabel>(design.name.data());
+            const QFontMetrics metrics(label->font());
+            QVERIFY2(
+                metrics.horizontalAdvance(label->text()) <= label->width(), design.name.data());
+            QVERIFY2(metrics.height() <= label->height() + 1, design.name.data());
+        }
+        for (auto* button : window_->findChildren<QAbstractButton*>()) {
+            const QFontMetrics metrics(button->font());
+            QVERIFY(metrics.horizontalAdvance(button->text()) < button->width() - 8);
+        }
+    }
+
+    void keepsFitLabelsOutOfTheNextControl()
+    {
+        QList<QWidget*> others;
+        for (auto* widget : window_->view().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            others.append(widget);
+        for (const auto& design : ui::kForm1Labels) {
+            if (!design.fit || !design.visible)
+                continue;
+            const QWidget* label = control(design.name.data());
+            for (const QWidget* other : others)
+                if (other != label && other->isVisible())
+                    QVERIFY2(!label->geometry().intersects(other->geometry()),
+                        qPrintable(QStringLiteral("%1 meets %2")
+                                       .arg(label->objectName(), other->objectName())));
+        }
+    }
+
+    void resizingMovesNoControl()
+    {
+        const QRect before = control("Command3")->geometry();
+        window_->resize(600, 500);
+        QTest::qWait(10);
+        QCOMPARE(control("Command3")->geometry(), before);
+        window_->resize(200, 120);
+        QTest::qWait(10);
+        QCOMPARE(control("Command3")->geometry(), before);
+    }
+
+    void hasAWindowIconForEachSize()
+    {
+        const QIcon icon = ui::qt::windowIcon();
+        for (const int size : { 24, 32, 48 })
+            QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
+        QCOMPARE(icon.availableSizes().size(), 3);
+    }
+
+    void hasTheMenusInOrder()
+    {
+        const QStringList expected = { "File", "Calculate", "Print", "Clear", "Exit", "Convert",
+            "metric tonns to cubic meters", "cubic meters to metric tonnes", "Help", "About" };
+        QStringList shown;
+        for (QAction* menu : window_->menuBar()->actions()) {
+            shown << menu->text();
+            for (QAction* item : menu->menu()->actions()) {
+                shown << item->text();
+                QVERIFY(item->isEnabled() && item->isVisible() && !item->isSeparator());
+                QVERIFY(item->shortcut().isEmpty());
+            }
+        }
+        QCOMPARE(shown, expected);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

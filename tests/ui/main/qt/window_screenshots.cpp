@@ -1,0 +1,59 @@
+// Saves pictures of the main window for a person to look at: after the worked
+// example's calculation, in each direction. Run under an X server (xvfb-run);
+// the first argument is the folder to write into.
+#include "tests/support/fake_message_boxes.h"
+#include "tests/support/fake_program_lifetime.h"
+#include "ui/main/calculation.h"
+#include "ui/main/direction.h"
+#include "ui/main/qt/form1_view.h"
+#include "ui/main/qt/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+using namespace corvald;
+
+bool save(QWidget& window, const QString& path)
+{
+    QTest::qWait(200);
+    const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+
+    ui::Form1 form;
+    testing::FakeMessageBoxes messages;
+    testing::FakeProgramLifetime program;
+    ui::Form1Host host { messages, program };
+    ui::qt::MainWindow window(form, host);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+
+    form.Text1.Text = "1000";
+    form.Combo1.Text = "20.0";
+    form.Combo2.Text = "0.8500";
+    ui::Command3_Click(form, messages);
+    window.view().showModel();
+    bool saved = save(window, folder.filePath(QStringLiteral("main-window.png")));
+
+    ui::Command1_Click(form);
+    form.Text1.Text = "850";
+    ui::Command3_Click(form, messages);
+    window.view().showModel();
+    saved = save(window, folder.filePath(QStringLiteral("main-window-mt.png"))) && saved;
+    return saved && messages.shown.empty() ? 0 : 1;
+}

@@ -1,0 +1,246 @@
+#include "ui/main/qt/form1_view.h"
+
+#include "ui/main/form1_design.h"
+#include "ui/main/pick_lists.h"
+#include "ui/main/qt/pick_list_model.h"
+#include "ui/main/qt/qt_text.h"
+#include "ui/main/qt/window_fonts.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace corvald::ui::qt {
+
+namespace {
+
+    constexpr int kPopupItems = 12;
+
+    QRect pixels(const Rect& r)
+    {
+        return { r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
+            r.height / kTwipsPerPixel };
+    }
+
+    QColor colorOf(SystemColor color, const QPalette& palette)
+    {
+        return color == SystemColor::windowBackground ? palette.color(QPalette::Base)
+                                                      : palette.color(QPalette::Button);
+    }
+
+    void setBackground(QWidget* widget, SystemColor color)
+    {
+        QPalette palette = widget->palette();
+        const QColor wanted = colorOf(color, palette);
+        if (palette.color(QPalette::Window) == wanted)
+            return;
+        palette.setColor(QPalette::Window, wanted);
+        widget->setPalette(palette);
+    }
+
+    int frameStyleOf(Border border)
+    {
+        return border == Border::fixedSingle ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame;
+    }
+
+    template <class Widget> void setTextIfChanged(Widget* widget, const std::string& text)
+    {
+        const QString wanted = toQString(text);
+        if (widget->text() != wanted)
+            widget->setText(wanted);
+    }
+
+} // namespace
+
+Form1View::Form1View(Form1& form, QWidget* parent)
+    : QWidget(parent)
+    , form_(form)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAutoFillBackground(true);
+    setFont(windowFont());
+    createLabels();
+    createInputs();
+    createButtons();
+    setFocusOrder();
+    showModel();
+}
+
+void Form1View::createLabels()
+{
+    for (const LabelDesign& design : kForm1Labels) {
+        auto* label = new QLabel(this);
+        label->setObjectName(toQString(design.name));
+        label->setAutoFillBackground(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (design.font == LabelFont::degreeMark)
+            label->setFont(degreeMarkFont());
+        label->setGeometry(pixels(design.rect));
+        labels_.push_back(label);
+    }
+}
+
+// Created after the labels, so the pick lists cover Label20 and Label21.
+void Form1View::createInputs()
+{
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(toQString(kText1Design.name));
+    text1_->setGeometry(pixels(kText1Design.rect));
+    connect(text1_, &QLineEdit::textEdited, this,
+        [this](const QString& text) { form_.Text1.Text = toStdString(text); });
+
+    const PickListModel::ItemText lists[] = { temperatureItem, densityItem };
+    const int counts[] = { kTemperatureItemCount, kDensityItemCount };
+    for (std::size_t i = 0; i < combos_.size(); ++i) {
+        const ComboDesign& design = kForm1Combos[i];
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(toQString(design.name));
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr); // the operator's text stands as typed
+        // The rectangle is fixed: nothing sizes the box to its thousands of items.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMaxVisibleItems(kPopupItems);
+        if (auto* view = qobject_cast<QListView*>(combo->view()))
+            view->setUniformItemSizes(true);
+        combo->setModel(new PickListModel(counts[i], lists[i], combo));
+        combo->setCurrentIndex(-1);
+        combo->setGeometry(pixels(design.rect));
+        ComboBox& model = form_.*design.control;
+        connect(combo, &QComboBox::editTextChanged, this,
+            [&model](const QString& text) { model.Text = toStdString(text); });
+        combos_[i] = combo;
+    }
+}
+
+void Form1View::createButtons()
+{
+    auto* basis = new QButtonGroup(this);
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        const OptionDesign& design = kForm1Options[i];
+        auto* option = new QRadioButton(this);
+        option->setObjectName(toQString(design.name));
+        option->setAutoFillBackground(true);
+        option->setGeometry(pixels(design.rect));
+        basis->addButton(option);
+        connect(option, &QRadioButton::clicked, this,
+            [this, member = design.control] { form_.choose(member); });
+        options_[i] = option;
+    }
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+        const CommandDesign& design = kForm1Commands[i];
+        auto* button = new QPushButton(this);
+        button->setObjectName(toQString(design.name));
+        button->setAutoDefault(true); // Enter presses the button that has the focus
+        button->setGeometry(pixels(design.rect));
+        commands_[i] = button;
+    }
+}
+
+void Form1View::setFocusOrder()
+{
+    QWidget* previous = nullptr;
+    for (const std::string_view name : kForm1FocusOrder) {
+        auto* widget = findChild<QWidget*>(toQString(name));
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+QWidget* Form1View::initialFocus() const
+{
+    return findChild<QWidget*>(toQString(kForm1FocusOrder.front()));
+}
+
+QPushButton* Form1View::commandButton(CommandButton Form1::*command) const
+{
+    for (std::size_t i = 0; i < commands_.size(); ++i)
+        if (kForm1Commands[i].control == command)
+            return commands_[i];
+    return nullptr;
+}
+
+QRadioButton* Form1View::optionButton(OptionButton Form1::*option) const
+{
+    for (std::size_t i = 0; i < options_.size(); ++i)
+        if (kForm1Options[i].control == option)
+            return options_[i];
+    return nullptr;
+}
+
+// A fit label is as wide as its caption: a design caption takes the width the
+// design gives it, any other text its measured width.
+int Form1View::fitWidth(const QString& caption, const QFont& font) const
+{
+    for (const LabelDesign& design : kForm1Labels)
+        if (design.fit && toQString(design.caption) == caption)
+            return design.rect.width / kTwipsPerPixel;
+    return QFontMetrics(font).horizontalAdvance(caption) + 1;
+}
+
+void Form1View::showLabel(std::size_t index)
+{
+    const LabelDesign& design = kForm1Labels[index];
+    const Label& model = form_.*design.control;
+    auto* widget = labels_[index];
+    setTextIfChanged(widget, model.Caption);
+    if (design.fit) {
+        const QRect designRect = pixels(design.rect);
+        const int width = fitWidth(widget->text(), widget->font());
+        if (widget->width() != width)
+            widget->resize(width, designRect.height());
+    }
+    if (widget->frameStyle() != frameStyleOf(model.BorderStyle))
+        widget->setFrameStyle(frameStyleOf(model.BorderStyle));
+    setBackground(widget, model.BackColor);
+    widget->setVisible(model.Visible);
+}
+
+void Form1View::showModel()
+{
+    setBackground(this, form_.BackColor);
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        showLabel(i);
+    if (text1_->text() != toQString(form_.Text1.Text))
+        text1_->setText(toQString(form_.Text1.Text));
+    text1_->setFrame(form_.Text1.BorderStyle == Border::fixedSingle);
+    text1_->setVisible(form_.Text1.Visible);
+    for (std::size_t i = 0; i < combos_.size(); ++i) {
+        const ComboBox& model = form_.*kForm1Combos[i].control;
+        if (combos_[i]->currentText() != toQString(model.Text))
+            combos_[i]->setEditText(toQString(model.Text));
+        combos_[i]->setVisible(model.Visible);
+    }
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        const OptionButton& model = form_.*kForm1Options[i].control;
+        setTextIfChanged(options_[i], model.Caption);
+        options_[i]->setChecked(model.Value);
+        setBackground(options_[i], model.BackColor);
+    }
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+        const CommandButton& model = form_.*kForm1Commands[i].control;
+        setTextIfChanged(commands_[i], model.Caption);
+        commands_[i]->setVisible(model.Visible);
+    }
+}
+
+// The engraved rule of Line1 along the top of the client area.
+void Form1View::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    for (const LineDesign& line : kForm1Rule) {
+        const int width = line.widthPixels;
+        const int y = line.y1 / kTwipsPerPixel;
+        painter.fillRect(line.x1 / kTwipsPerPixel, y, (line.x2 - line.x1) / kTwipsPerPixel, width,
+            QColor(line.red, line.green, line.blue));
+    }
+}
+
+} // namespace corvald::ui::qt

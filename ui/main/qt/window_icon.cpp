@@ -1,0 +1,13 @@
+#include "ui/main/qt/window_icon.h"
+
+namespace corvald::ui::qt {
+
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const int size : { 48, 32, 24 })
+        icon.addFile(QStringLiteral(":/icons/corvald-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace corvald::ui::qt
