@@ -20,9 +20,12 @@ constexpr int kWarmUpRuns = 3;
 constexpr int kDefaultRuns = 21;
 
 struct Sample {
-    double milliseconds;
+    double milliseconds; // wall time from spawn to exit
+    double cpuMilliseconds; // user and system time of the process
     long peakKilobytes;
 };
+
+double milliseconds(const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; }
 
 bool runOnce(const char* program, Sample& sample)
 {
@@ -42,7 +45,8 @@ bool runOnce(const char* program, Sample& sample)
         return false;
     const std::chrono::duration<double, std::milli> elapsed
         = std::chrono::steady_clock::now() - start;
-    sample = { elapsed.count(), usage.ru_maxrss };
+    sample = { elapsed.count(), milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime),
+        usage.ru_maxrss };
     return true;
 }
 
@@ -62,6 +66,7 @@ int main(int argc, char** argv)
     }
     const int runs = argc > 3 ? std::atoi(argv[3]) : kDefaultRuns;
     std::vector<double> times[2];
+    std::vector<double> cpuTimes[2];
     std::vector<long> peaks[2];
     for (int run = -kWarmUpRuns; run < runs; ++run) {
         for (int which = 0; which < 2; ++which) {
@@ -72,15 +77,18 @@ int main(int argc, char** argv)
             }
             if (run >= 0) {
                 times[which].push_back(sample.milliseconds);
+                cpuTimes[which].push_back(sample.cpuMilliseconds);
                 peaks[which].push_back(sample.peakKilobytes);
             }
         }
     }
     const char* names[] = { "CORVALD window", "bare Qt window" };
     for (int which = 0; which < 2; ++which)
-        std::printf("%-15s median %7.1f ms   peak RSS %7ld KiB   (%d runs)\n", names[which],
-            median(times[which]), median(peaks[which]), runs);
-    std::printf("ratio           time %.3f   memory %.3f\n", median(times[0]) / median(times[1]),
+        std::printf("%-15s median %7.1f ms (CPU %6.1f ms)   peak RSS %7ld KiB   (%d runs)\n",
+            names[which], median(times[which]), median(cpuTimes[which]), median(peaks[which]),
+            runs);
+    std::printf("ratio           time %.3f (CPU %.3f)   memory %.3f\n",
+        median(times[0]) / median(times[1]), median(cpuTimes[0]) / median(cpuTimes[1]),
         double(median(peaks[0])) / double(median(peaks[1])));
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "ui/main/qt/window_session.h"
 
+#include "ui/main/qt/window_fonts.h"
 #include "ui/main/qt/window_icon.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Corvald"));
     QApplication::setWindowIcon(windowIcon());
+    QApplication::setFont(windowFont()); // one face for the menus, the window and its messages
 }
 
 WindowSession::WindowSession()

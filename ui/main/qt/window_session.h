@@ -9,7 +9,7 @@
 namespace corvald::ui::qt {
 
 // Names the application ("Corvald", the title of a message box without one)
-// and gives every window the program's icon. Call after creating the QApplication.
+// and gives every window the program's icon and font. Call after creating the QApplication.
 void prepareApplication();
 
 class WindowSession {
