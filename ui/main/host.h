@@ -21,10 +21,20 @@ public:
     virtual void endProgram() = 0;
 };
 
+// Prints the client area of the main window, as it is displayed at that moment,
+// as one page on the default printer, without any dialog. Returns false when no
+// printer is available or the printer reports an error.
+class WindowPicturePrinter {
+public:
+    virtual ~WindowPicturePrinter() = default;
+    virtual bool printWindowPicture() = 0;
+};
+
 // The services the main window's commands use.
 struct Form1Host {
     MessageBoxes& messages;
     ProgramLifetime& program;
+    WindowPicturePrinter& printer;
 };
 
 } // namespace corvald::ui

@@ -37,9 +37,9 @@ namespace {
     {
         QPalette palette = widget->palette();
         const QColor wanted = colorOf(color, palette);
-        if (palette.color(QPalette::Window) == wanted)
+        if (palette.color(widget->backgroundRole()) == wanted)
             return;
-        palette.setColor(QPalette::Window, wanted);
+        palette.setColor(widget->backgroundRole(), wanted);
         widget->setPalette(palette);
     }
 

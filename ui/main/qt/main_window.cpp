@@ -5,6 +5,7 @@
 #include "ui/main/direction.h"
 #include "ui/main/exit.h"
 #include "ui/main/form1_design.h"
+#include "ui/main/print.h"
 #include "ui/main/qt/form1_view.h"
 #include "ui/main/qt/qt_text.h"
 
@@ -14,10 +15,10 @@
 
 namespace corvald::ui::qt {
 
-// Brings the screen up to date with the model before the host shows a message.
-class MainWindow::ScreenFirstMessageBoxes : public MessageBoxes {
+// The host services that show something, handed the screen up to date with the model.
+class MainWindow::ScreenFirstHost : public MessageBoxes, public WindowPicturePrinter {
 public:
-    ScreenFirstMessageBoxes(MessageBoxes& host, Form1View*& view)
+    ScreenFirstHost(Form1Host& host, Form1View*& view)
         : host_(host)
         , view_(view)
     {
@@ -25,18 +26,23 @@ public:
     void show(std::string_view prompt, std::string_view title) override
     {
         view_->showModel();
-        host_.show(prompt, title);
+        host_.messages.show(prompt, title);
+    }
+    bool printWindowPicture() override
+    {
+        view_->showModel();
+        return host_.printer.printWindowPicture();
     }
 
 private:
-    MessageBoxes& host_;
+    Form1Host& host_;
     Form1View*& view_;
 };
 
 MainWindow::MainWindow(Form1& form, Form1Host& host)
     : form_(form)
     , host_(host)
-    , messages_(std::make_unique<ScreenFirstMessageBoxes>(host.messages, view_))
+    , screenFirst_(std::make_unique<ScreenFirstHost>(host, view_))
     , view_(new Form1View(form, this))
 {
     setWindowTitle(toQString(form_.Caption));
@@ -51,7 +57,8 @@ MainWindow::~MainWindow() = default;
 
 std::function<void()> MainWindow::handlerOf(std::string_view control)
 {
-    MessageBoxes& messages = *messages_;
+    MessageBoxes& messages = *screenFirst_;
+    WindowPicturePrinter& printer = *screenFirst_;
     const std::pair<std::string_view, std::function<void()>> handlers[] = {
         { "Command1", [this] { Command1_Click(form_); } },
         { "Command2", [this] { Command2_Click(form_); } },
@@ -60,6 +67,8 @@ std::function<void()> MainWindow::handlerOf(std::string_view control)
         { "Option3", [this, &messages] { Option3_Click(form_, messages); } },
         { "Option4", [this, &messages] { Option4_Click(form_, messages); } },
         { "mnuCalculateItem", [this, &messages] { mnuCalculateItem_Click(form_, messages); } },
+        { "mnuPintItem",
+            [this, &messages, &printer] { mnuPintItem_Click(form_, messages, printer); } },
         { "mnuClearItem", [this] { mnuClearItem_Click(form_); } },
         { "mnuExitItem", [this] { mnuExitItem_Click(host_.program); } },
         { "frmMttocmItem", [this] { frmMttocmItem_Click(form_); } },

@@ -27,7 +27,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    class ScreenFirstMessageBoxes;
+    class ScreenFirstHost;
 
     void createMenus();
     void wireButtons();
@@ -37,7 +37,7 @@ private:
 
     Form1& form_;
     Form1Host& host_;
-    std::unique_ptr<ScreenFirstMessageBoxes> messages_;
+    std::unique_ptr<ScreenFirstHost> screenFirst_;
     Form1View* view_;
     bool focusSet_ = false;
 };

@@ -1,5 +1,6 @@
 #include "ui/main/qt/window_session.h"
 
+#include "ui/main/qt/form1_view.h"
 #include "ui/main/qt/window_fonts.h"
 #include "ui/main/qt/window_icon.h"
 
@@ -15,9 +16,10 @@ void prepareApplication()
 }
 
 WindowSession::WindowSession()
-    : host_ { messages_, program_ }
+    : host_ { messages_, program_, printer_ }
     , window_(form_, host_)
 {
+    printer_.setClientArea(&window_.view());
 }
 
 } // namespace corvald::ui::qt

@@ -5,6 +5,7 @@
 #include "ui/main/form1.h"
 #include "ui/main/qt/main_window.h"
 #include "ui/main/qt/qt_host.h"
+#include "ui/main/qt/qt_window_printer.h"
 
 namespace corvald::ui::qt {
 
@@ -21,6 +22,7 @@ private:
     Form1 form_;
     QtMessageBoxes messages_;
     QtProgramLifetime program_;
+    QtWindowPrinter printer_;
     Form1Host host_;
     MainWindow window_;
 };

@@ -1,6 +1,7 @@
 // The real widgets of the main window, driven as an operator drives them.
 #include "tests/support/fake_message_boxes.h"
 #include "tests/support/fake_program_lifetime.h"
+#include "tests/support/fake_window_printer.h"
 #include "ui/main/form1_design.h"
 #include "ui/main/qt/form1_view.h"
 #include "ui/main/qt/main_window.h"
@@ -27,6 +28,7 @@ private:
     std::unique_ptr<ui::Form1> form_;
     testing::FakeMessageBoxes messages_;
     testing::FakeProgramLifetime program_;
+    std::unique_ptr<testing::FakeWindowPrinter> printer_;
     std::unique_ptr<ui::Form1Host> host_;
     std::unique_ptr<ui::qt::MainWindow> window_;
 
@@ -69,7 +71,8 @@ private slots:
         form_ = std::make_unique<ui::Form1>();
         messages_.shown.clear();
         program_.endRequests = 0;
-        host_ = std::make_unique<ui::Form1Host>(ui::Form1Host { messages_, program_ });
+        printer_ = std::make_unique<testing::FakeWindowPrinter>(*form_);
+        host_ = std::make_unique<ui::Form1Host>(ui::Form1Host { messages_, program_, *printer_ });
         window_ = std::make_unique<ui::qt::MainWindow>(*form_, *host_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -173,7 +176,7 @@ private slots:
             void show(std::string_view, std::string_view) override { shown = densityInAir->text(); }
         } recorder;
         ui::Form1 form;
-        ui::Form1Host host { recorder, program_ };
+        ui::Form1Host host { recorder, program_, *printer_ };
         ui::qt::MainWindow window(form, host);
         recorder.densityInAir = window.findChild<QLabel*>(QStringLiteral("Label23"));
         form.Combo2.Text = "0.8500";
@@ -224,6 +227,37 @@ private slots:
             QCOMPARE(caption("Label14"), QString());
             QCOMPARE(caption("Label23"), QStringLiteral("0.8489"));
         }
+    }
+
+    void printsFromTheMenuAndRestoresTheScreen()
+    {
+        enterWorkedExample();
+        click("Command3");
+        struct ScreenAtPrint : ui::WindowPicturePrinter {
+            QWidget* window = nullptr;
+            bool buttonShown = true, comboShown = true;
+            QString temperature;
+            bool printWindowPicture() override
+            {
+                buttonShown = window->findChild<QWidget*>(QStringLiteral("Command3"))->isVisible();
+                comboShown = window->findChild<QWidget*>(QStringLiteral("Combo1"))->isVisible();
+                temperature = window->findChild<QLabel*>(QStringLiteral("Label20"))->text();
+                return true;
+            }
+        } screen;
+        screen.window = window_.get();
+        ui::Form1Host host { messages_, program_, screen };
+        ui::qt::MainWindow window(*form_, host);
+        screen.window = &window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QAction*>(QStringLiteral("mnuPintItem"))->trigger();
+        QVERIFY(!screen.buttonShown);
+        QVERIFY(!screen.comboShown);
+        QCOMPARE(screen.temperature, QStringLiteral("20.0"));
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("Command3"))->isVisible());
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("Combo1"))->isVisible());
+        QVERIFY(messages_.shown.empty());
     }
 
     void exitEndsTheProgram()

@@ -3,6 +3,7 @@
 // the first argument is the folder to write into.
 #include "tests/support/fake_message_boxes.h"
 #include "tests/support/fake_program_lifetime.h"
+#include "tests/support/fake_window_printer.h"
 #include "ui/main/calculation.h"
 #include "ui/main/direction.h"
 #include "ui/main/qt/form1_view.h"
@@ -37,7 +38,8 @@ int main(int argc, char** argv)
     ui::Form1 form;
     testing::FakeMessageBoxes messages;
     testing::FakeProgramLifetime program;
-    ui::Form1Host host { messages, program };
+    testing::FakeWindowPrinter printer(form);
+    ui::Form1Host host { messages, program, printer };
     ui::qt::MainWindow window(form, host);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
