@@ -1,5 +1,5 @@
 // The window: the application, the model, the host services and the window, shown.
-#include "ui/main/qt/window_session.h"
+#include "app/window_session.h"
 
 #include <QApplication>
 
@@ -7,8 +7,8 @@ int main(int, char** argv)
 {
     int qtArgc = 1; // the program reads no command line
     QApplication application(qtArgc, argv);
-    corvald::ui::qt::prepareApplication();
-    corvald::ui::qt::WindowSession session;
+    corvald::app::prepareApplication();
+    corvald::app::WindowSession session;
     session.window().show();
     return QApplication::exec();
 }

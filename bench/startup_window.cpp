@@ -1,14 +1,14 @@
 // CORVALD's start-up, as app/corvald.cpp, ending after the first frame.
+#include "app/window_session.h"
 #include "bench/first_frame.h"
 #include "ui/main/qt/form1_view.h"
-#include "ui/main/qt/window_session.h"
 
 int main(int, char** argv)
 {
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    corvald::ui::qt::prepareApplication();
-    corvald::ui::qt::WindowSession session;
+    corvald::app::prepareApplication();
+    corvald::app::WindowSession session;
     QuitAfterFirstFrame quit(&session.window().view());
     session.window().show();
     return QApplication::exec();

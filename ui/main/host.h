@@ -30,11 +30,20 @@ public:
     virtual bool printWindowPicture() = 0;
 };
 
+// The About dialog: one instance for the whole run, created on first use and
+// shown without blocking the main window; shown again, it only comes forward.
+class AboutDialogs {
+public:
+    virtual ~AboutDialogs() = default;
+    virtual void showAboutDialog() = 0;
+};
+
 // The services the main window's commands use.
 struct Form1Host {
     MessageBoxes& messages;
     ProgramLifetime& program;
     WindowPicturePrinter& printer;
+    AboutDialogs& about;
 };
 
 } // namespace corvald::ui

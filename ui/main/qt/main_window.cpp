@@ -1,5 +1,6 @@
 #include "ui/main/qt/main_window.h"
 
+#include "ui/main/about_item.h"
 #include "ui/main/calculation.h"
 #include "ui/main/clear.h"
 #include "ui/main/direction.h"
@@ -73,6 +74,7 @@ std::function<void()> MainWindow::handlerOf(std::string_view control)
         { "mnuExitItem", [this] { mnuExitItem_Click(host_.program); } },
         { "frmMttocmItem", [this] { frmMttocmItem_Click(form_); } },
         { "frmCmtomtItem", [this] { frmCmtomtItem_Click(form_); } },
+        { "frmAboutItem", [this] { frmAboutItem_Click(host_.about); } },
     };
     for (const auto& [name, handler] : handlers)
         if (name == control)

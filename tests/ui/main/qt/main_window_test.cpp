@@ -1,4 +1,5 @@
 // The real widgets of the main window, driven as an operator drives them.
+#include "tests/support/fake_about_dialogs.h"
 #include "tests/support/fake_message_boxes.h"
 #include "tests/support/fake_program_lifetime.h"
 #include "tests/support/fake_window_printer.h"
@@ -29,6 +30,7 @@ private:
     testing::FakeMessageBoxes messages_;
     testing::FakeProgramLifetime program_;
     std::unique_ptr<testing::FakeWindowPrinter> printer_;
+    testing::FakeAboutDialogs about_;
     std::unique_ptr<ui::Form1Host> host_;
     std::unique_ptr<ui::qt::MainWindow> window_;
 
@@ -72,7 +74,8 @@ private slots:
         messages_.shown.clear();
         program_.endRequests = 0;
         printer_ = std::make_unique<testing::FakeWindowPrinter>(*form_);
-        host_ = std::make_unique<ui::Form1Host>(ui::Form1Host { messages_, program_, *printer_ });
+        host_ = std::make_unique<ui::Form1Host>(
+            ui::Form1Host { messages_, program_, *printer_, about_ });
         window_ = std::make_unique<ui::qt::MainWindow>(*form_, *host_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -176,7 +179,7 @@ private slots:
             void show(std::string_view, std::string_view) override { shown = densityInAir->text(); }
         } recorder;
         ui::Form1 form;
-        ui::Form1Host host { recorder, program_, *printer_ };
+        ui::Form1Host host { recorder, program_, *printer_, about_ };
         ui::qt::MainWindow window(form, host);
         recorder.densityInAir = window.findChild<QLabel*>(QStringLiteral("Label23"));
         form.Combo2.Text = "0.8500";
@@ -246,7 +249,7 @@ private slots:
             }
         } screen;
         screen.window = window_.get();
-        ui::Form1Host host { messages_, program_, screen };
+        ui::Form1Host host { messages_, program_, screen, about_ };
         ui::qt::MainWindow window(*form_, host);
         screen.window = &window;
         window.show();
@@ -258,6 +261,12 @@ private slots:
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("Command3"))->isVisible());
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("Combo1"))->isVisible());
         QVERIFY(messages_.shown.empty());
+    }
+
+    void showsTheAboutDialogFromTheHelpMenu()
+    {
+        menuItem("frmAboutItem")->trigger();
+        QCOMPARE(about_.shown, 1);
     }
 
     void exitEndsTheProgram()

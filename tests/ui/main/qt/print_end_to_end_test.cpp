@@ -2,6 +2,7 @@
 // queue must write PDF files into the folder named by CORVALD_PRINT_OUTPUT
 // (scripts/test sets up such a queue); without it the page tests are skipped.
 // failsWithoutASpooler runs with CUPS_SERVER pointing at a missing socket.
+#include "tests/support/fake_about_dialogs.h"
 #include "tests/support/fake_message_boxes.h"
 #include "tests/support/fake_program_lifetime.h"
 #include "ui/main/calculation.h"
@@ -64,7 +65,8 @@ private:
     testing::FakeMessageBoxes messages_;
     testing::FakeProgramLifetime program_;
     ui::qt::QtWindowPrinter printer_;
-    ui::Form1Host host_ { messages_, program_, printer_ };
+    testing::FakeAboutDialogs about_;
+    ui::Form1Host host_ { messages_, program_, printer_, about_ };
     std::unique_ptr<ui::qt::MainWindow> window_;
 
     QString printWorkedExample(bool fromMass)

@@ -1,9 +1,13 @@
-// Saves pictures of the main window for a person to look at: after the worked
-// example's calculation, in each direction. Run under an X server (xvfb-run);
-// the first argument is the folder to write into.
+// Saves pictures of the windows for a person to look at: the main window after
+// the worked example's calculation, in each direction, and the About dialog.
+// Run under an X server (xvfb-run); the first argument is the folder to write into.
+#include "tests/support/fake_about_dialogs.h"
 #include "tests/support/fake_message_boxes.h"
 #include "tests/support/fake_program_lifetime.h"
+#include "tests/support/fake_registry.h"
 #include "tests/support/fake_window_printer.h"
+#include "ui/about/host_file_system.h"
+#include "ui/about/qt/qt_about_dialogs.h"
 #include "ui/main/calculation.h"
 #include "ui/main/direction.h"
 #include "ui/main/qt/form1_view.h"
@@ -39,7 +43,8 @@ int main(int argc, char** argv)
     testing::FakeMessageBoxes messages;
     testing::FakeProgramLifetime program;
     testing::FakeWindowPrinter printer(form);
-    ui::Form1Host host { messages, program, printer };
+    testing::FakeAboutDialogs about;
+    ui::Form1Host host { messages, program, printer, about };
     ui::qt::MainWindow window(form, host);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -57,5 +62,16 @@ int main(int argc, char** argv)
     ui::Command3_Click(form, messages);
     window.view().showModel();
     saved = save(window, folder.filePath(QStringLiteral("main-window-mt.png"))) && saved;
+
+    testing::FakeRegistry registry;
+    ui::about::HostFileSystem files;
+    ui::about::qt::QtProgramLauncher launcher;
+    ui::about::SysInfoHost sysInfo { registry, files, launcher, messages };
+    ui::about::qt::QtAboutDialogs aboutDialogs(sysInfo);
+    aboutDialogs.showAboutDialog();
+    if (!QTest::qWaitForWindowExposed(aboutDialogs.dialog()))
+        return 1;
+    saved = save(*aboutDialogs.dialog(), folder.filePath(QStringLiteral("about-dialog.png")))
+        && saved;
     return saved && messages.shown.empty() ? 0 : 1;
 }

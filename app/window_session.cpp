@@ -1,0 +1,36 @@
+#include "app/window_session.h"
+
+#include "ui/main/qt/form1_view.h"
+#include "ui/main/qt/window_fonts.h"
+#include "ui/main/qt/window_icon.h"
+
+#ifdef _WIN32
+#include "ui/about/windows_registry.h"
+using HostRegistry = corvald::ui::about::WindowsRegistry;
+#else
+#include "ui/about/desktop_registry.h"
+using HostRegistry = corvald::ui::about::DesktopRegistry;
+#endif
+
+#include <QApplication>
+
+namespace corvald::app {
+
+void prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Corvald"));
+    QApplication::setWindowIcon(ui::qt::windowIcon());
+    QApplication::setFont(ui::qt::windowFont()); // one face for the menus, windows and messages
+}
+
+WindowSession::WindowSession()
+    : registry_(std::make_unique<HostRegistry>())
+    , sysInfo_ { *registry_, files_, launcher_, messages_ }
+    , about_(sysInfo_)
+    , host_ { messages_, program_, printer_, about_ }
+    , window_(form_, host_)
+{
+    printer_.setClientArea(&window_.view());
+}
+
+} // namespace corvald::app

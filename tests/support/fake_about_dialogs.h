@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/main/host.h"
+
+namespace corvald::testing {
+
+// Counts the requests to show the About dialog.
+class FakeAboutDialogs : public ui::AboutDialogs {
+public:
+    void showAboutDialog() override { ++shown; }
+    int shown = 0;
+};
+
+} // namespace corvald::testing

@@ -1,0 +1,111 @@
+#include "ui/about/qt/about_dialog.h"
+
+#include "ui/about/start_sys_info.h"
+#include "ui/main/qt/qt_text.h"
+#include "ui/main/qt/window_fonts.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace corvald::ui::about::qt {
+
+using ui::qt::toQString;
+
+namespace {
+
+    QRect pixels(const Rect& r)
+    {
+        return { r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
+            r.height / kTwipsPerPixel };
+    }
+
+} // namespace
+
+AboutDialog::AboutDialog(SysInfoHost& sysInfo)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , sysInfo_(sysInfo)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(ui::qt::windowFont());
+    setFixedSize(kFrmAboutClientWidth / kTwipsPerPixel, kFrmAboutClientHeight / kTwipsPerPixel);
+    Form_Load(form_);
+    setWindowTitle(toQString(form_.Caption));
+    createLabels();
+    createPicture();
+    createButtons();
+}
+
+void AboutDialog::createLabels()
+{
+    for (const AboutLabelDesign& design : kFrmAboutLabels) {
+        auto* label = new QLabel(toQString(form_.*design.caption), this);
+        label->setObjectName(toQString(design.name));
+        label->setAlignment(design.alignment == TextAlignment::centred
+                ? Qt::AlignHCenter | Qt::AlignTop
+                : Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(design.wraps);
+        if (design.black) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, Qt::black);
+            label->setPalette(palette);
+        }
+        QRect rect = pixels(design.rect);
+        // A fit label is as wide as its caption; it keeps its left edge.
+        if (design.fit && label->text() != toQString(design.text))
+            rect.setWidth(label->fontMetrics().horizontalAdvance(label->text()) + 1);
+        label->setGeometry(rect);
+    }
+}
+
+void AboutDialog::createPicture()
+{
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picIcon"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/author.jpg")));
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setLineWidth(kPicIconFramePixels);
+    picture->setMidLineWidth(0);
+    picture->setFocusPolicy(Qt::StrongFocus);
+    picture->setGeometry(pixels(kPicIconRect));
+}
+
+void AboutDialog::createButtons()
+{
+    for (const AboutButtonDesign& design : kFrmAboutButtons) {
+        auto* button = new QPushButton(toQString(form_.*design.caption), this);
+        button->setObjectName(toQString(design.name));
+        button->setGeometry(pixels(design.rect));
+    }
+    auto* ok = findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    auto* sysInfo = findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+    ok->setDefault(true); // Enter; Esc and the close box reject, which closes too
+    connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(sysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
+    QWidget* previous = nullptr;
+    for (const std::string_view name : kFrmAboutFocusOrder) {
+        auto* widget = findChild<QWidget*>(toQString(name));
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+    ok->setFocus();
+}
+
+void AboutDialog::cmdOK_Click() { close(); }
+
+void AboutDialog::cmdSysInfo_Click() { StartSysInfo(sysInfo_); }
+
+// The engraved rule above the buttons.
+void AboutDialog::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    for (const LineDesign& line : kFrmAboutRule)
+        painter.fillRect(line.x1 / kTwipsPerPixel, line.y1 / kTwipsPerPixel,
+            (line.x2 - line.x1) / kTwipsPerPixel, line.widthPixels,
+            QColor(line.red, line.green, line.blue));
+}
+
+} // namespace corvald::ui::about::qt
