@@ -1,26 +1,17 @@
 #include "ui/about/qt/about_dialog.h"
 
 #include "ui/about/start_sys_info.h"
+#include "ui/main/qt/design_geometry.h"
 #include "ui/main/qt/qt_text.h"
 #include "ui/main/qt/window_fonts.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 namespace corvald::ui::about::qt {
 
+using ui::qt::pixels;
 using ui::qt::toQString;
-
-namespace {
-
-    QRect pixels(const Rect& r)
-    {
-        return { r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
-            r.height / kTwipsPerPixel };
-    }
-
-} // namespace
 
 AboutDialog::AboutDialog(SysInfoHost& sysInfo)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -83,13 +74,7 @@ void AboutDialog::createButtons()
     ok->setDefault(true); // Enter; Esc and the close box reject, which closes too
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(sysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
-    QWidget* previous = nullptr;
-    for (const std::string_view name : kFrmAboutFocusOrder) {
-        auto* widget = findChild<QWidget*>(toQString(name));
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
+    ui::qt::setFocusOrder(*this, kFrmAboutFocusOrder);
     ok->setFocus();
 }
 
@@ -101,11 +86,7 @@ void AboutDialog::cmdSysInfo_Click() { StartSysInfo(sysInfo_); }
 void AboutDialog::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
-    QPainter painter(this);
-    for (const LineDesign& line : kFrmAboutRule)
-        painter.fillRect(line.x1 / kTwipsPerPixel, line.y1 / kTwipsPerPixel,
-            (line.x2 - line.x1) / kTwipsPerPixel, line.widthPixels,
-            QColor(line.red, line.green, line.blue));
+    ui::qt::paintRule(*this, kFrmAboutRule);
 }
 
 } // namespace corvald::ui::about::qt

@@ -2,6 +2,7 @@
 
 #include "ui/main/form1_design.h"
 #include "ui/main/pick_lists.h"
+#include "ui/main/qt/design_geometry.h"
 #include "ui/main/qt/pick_list_model.h"
 #include "ui/main/qt/qt_text.h"
 #include "ui/main/qt/window_fonts.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -20,12 +20,6 @@ namespace corvald::ui::qt {
 namespace {
 
     constexpr int kPopupItems = 12;
-
-    QRect pixels(const Rect& r)
-    {
-        return { r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
-            r.height / kTwipsPerPixel };
-    }
 
     QColor colorOf(SystemColor color, const QPalette& palette)
     {
@@ -67,7 +61,7 @@ Form1View::Form1View(Form1& form, QWidget* parent)
     createLabels();
     createInputs();
     createButtons();
-    setFocusOrder();
+    setFocusOrder(*this, kForm1FocusOrder);
     showModel();
 }
 
@@ -139,17 +133,6 @@ void Form1View::createButtons()
         button->setAutoDefault(true); // Enter presses the button that has the focus
         button->setGeometry(pixels(design.rect));
         commands_[i] = button;
-    }
-}
-
-void Form1View::setFocusOrder()
-{
-    QWidget* previous = nullptr;
-    for (const std::string_view name : kForm1FocusOrder) {
-        auto* widget = findChild<QWidget*>(toQString(name));
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
     }
 }
 
@@ -234,13 +217,7 @@ void Form1View::showModel()
 void Form1View::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    QPainter painter(this);
-    for (const LineDesign& line : kForm1Rule) {
-        const int width = line.widthPixels;
-        const int y = line.y1 / kTwipsPerPixel;
-        painter.fillRect(line.x1 / kTwipsPerPixel, y, (line.x2 - line.x1) / kTwipsPerPixel, width,
-            QColor(line.red, line.green, line.blue));
-    }
+    paintRule(*this, kForm1Rule);
 }
 
 } // namespace corvald::ui::qt

@@ -37,7 +37,6 @@ private:
     void createLabels();
     void createInputs();
     void createButtons();
-    void setFocusOrder();
     void showLabel(std::size_t index);
     int fitWidth(const QString& caption, const QFont& font) const;
 
