@@ -2,6 +2,7 @@
 
 #include "app/calc_options.h"
 #include "app/csv_batch.h"
+#include "app/product_factors.h"
 
 #include <ostream>
 
@@ -54,6 +55,9 @@ int runCalcCli(
         return kExitUsage;
     }
     const auto& options = std::get<CalcOptions>(parsed);
+    if (options.form == OutputForm::product || options.form == OutputForm::productExact)
+        return printProductFactor(options.input.density, options.input.temperature,
+            options.form == OutputForm::product, out, err);
     if (options.form == OutputForm::csv)
         return runCsvBatch(in, out, options.input) ? kExitComputed : kExitRejected;
     return runOne(options, out, err);

@@ -7,6 +7,7 @@ namespace corvald::app {
 const std::string_view kUsage = R"(Usage:
   corvald-calc --quantity Q --temperature T --density D [--from m3|mt] [--basis vacuum|air] [--json]
   corvald-calc --csv [--from m3|mt] [--basis vacuum|air] < rows.csv
+  corvald-calc --product|--product-exact --density D --temperature T
   corvald-calc --help
 
 Computes the quantity of crude oil at 15 °C as the CORVALD window does
@@ -27,6 +28,12 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    the inputs, density_air, vcf, volume_15 and result without digit
                    grouping, and message (empty when the row was computed). --from
                    and --basis give the defaults of rows that leave them out.
+  --product        refined products (ASTM D1250-80, table 54B) on the table grid:
+                   --density in kg/m3 at 15 °C; prints the grid density (an even
+                   whole number), the grid temperature (quarter degrees) and the
+                   factor rounded to four decimals
+  --product-exact  refined products on the exact inputs: prints the factor with
+                   15 significant digits
 
 Output: the density in air, the V.C.F., the volume at 15 °C and the mass (or
 the volume at the observed temperature), each as the window shows it.
@@ -87,9 +94,29 @@ namespace {
             || name == "--from" || name == "--basis";
     }
 
+    std::optional<OutputForm> outputFormOf(std::string_view name)
+    {
+        if (name == "--json")
+            return OutputForm::json;
+        if (name == "--csv")
+            return OutputForm::csv;
+        if (name == "--product")
+            return OutputForm::product;
+        if (name == "--product-exact")
+            return OutputForm::productExact;
+        return std::nullopt;
+    }
+
     ParsedCommandLine finish(CalcOptions options, const Given& given)
     {
         const bool anyInput = given.quantity || given.temperature || given.density;
+        if (options.form == OutputForm::product || options.form == OutputForm::productExact) {
+            if (given.quantity || !given.temperature || !given.density)
+                return UsageError { "the product factors take --density and --temperature only" };
+            options.input.temperature = *given.temperature;
+            options.input.density = *given.density;
+            return options;
+        }
         if (options.form == OutputForm::csv) {
             if (anyInput)
                 return UsageError { "--csv reads the inputs from standard input" };
@@ -118,10 +145,12 @@ ParsedCommandLine parseCommandLine(std::span<const std::string_view> args)
         }
         if (name == "--help" && !value)
             return ShowHelp {};
-        if ((name == "--json" || name == "--csv") && !value) {
+        if (const auto form = outputFormOf(name); form && !value) {
             if (options.form != OutputForm::text)
-                return UsageError { "--json and --csv exclude each other" };
-            options.form = name == "--json" ? OutputForm::json : OutputForm::csv;
+                return UsageError {
+                    "--json, --csv, --product and --product-exact exclude each other"
+                };
+            options.form = *form;
             continue;
         }
         if (!takesValue(name))

@@ -10,7 +10,9 @@
 
 namespace corvald::app {
 
-enum class OutputForm { text, json, csv };
+// text, json and csv run the window's crude-oil calculation; product and
+// productExact the refined-product factors on the table grid and on the exact inputs.
+enum class OutputForm { text, json, csv, product, productExact };
 
 struct CalcOptions {
     OutputForm form = OutputForm::text;

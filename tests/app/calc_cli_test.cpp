@@ -91,6 +91,40 @@ namespace {
         }
     }
 
+    TEST(CalcCli, PrintsTheProductFactorOnTheGrid)
+    {
+        const CliRun r = run({ "--product", "--density", "700", "--temperature", "30.1" });
+        EXPECT_EQ(r.status, kExitComputed);
+        EXPECT_EQ(r.out,
+            "Grid density  700 kg/m3\n"
+            "Grid temperature  30 °C\n"
+            "V.C.F. 54B  0.9799\n");
+        EXPECT_EQ(run({ "--product", "--density", "701.3", "--temperature", "-3.3" }).out,
+            "Grid density  702 kg/m3\nGrid temperature  -3.25 °C\nV.C.F. 54B  1.0241\n");
+    }
+
+    TEST(CalcCli, PrintsTheExactProductFactorWithFifteenDigits)
+    {
+        const CliRun r = run({ "--product-exact", "--density", "1000", "--temperature", "60" });
+        EXPECT_EQ(r.status, kExitComputed);
+        EXPECT_TRUE(r.out.starts_with("V.C.F. 54B exact  0.96944964301")) << r.out;
+        const std::string factor = r.out.substr(r.out.rfind(' ') + 1);
+        EXPECT_EQ(factor.size(), std::string("0.").size() + 15 + 1) << factor; // and the newline
+    }
+
+    TEST(CalcCli, RejectsProductInputsThatAreNoNumbers)
+    {
+        CliRun r = run({ "--product", "--density", "heavy", "--temperature", "30" });
+        EXPECT_EQ(r.status, kExitRejected);
+        EXPECT_EQ(r.err, "Check inputed value: the density is not a number\n");
+        r = run({ "--product-exact", "--density", "700", "--temperature", "warm" });
+        EXPECT_EQ(r.status, kExitRejected);
+        EXPECT_EQ(r.err, "Check inputed value: the temperature is not a number\n");
+        EXPECT_EQ(run({ "--product", "--quantity", "1", "--density", "700", "--temperature", "3" })
+                      .status,
+            kExitUsage);
+    }
+
     TEST(CalcCli, HelpDocumentsEveryOption)
     {
         const CliRun r = run({ "--help" });
