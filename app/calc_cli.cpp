@@ -10,12 +10,20 @@ namespace corvald::app {
 
 namespace {
 
+    void printLine(std::ostream& out, const ui::RowCaption& row, const std::string& value)
+    {
+        out << row.caption << "  " << value;
+        if (!row.unit.empty())
+            out << ' ' << row.unit;
+        out << '\n';
+    }
+
     void printLines(std::ostream& out, const WindowResults& r)
     {
-        out << r.densityInAirCaption << "  " << r.densityInAir << ' ' << r.densityUnit << '\n'
-            << r.factorCaption << "  " << r.factor << '\n'
-            << r.volume15Caption << "  " << r.volume15 << ' ' << r.volume15Unit << '\n'
-            << r.resultCaption << "  " << r.result << ' ' << r.resultUnit << '\n';
+        printLine(out, r.densityInAirRow, r.densityInAir);
+        printLine(out, r.factorRow, r.factor);
+        printLine(out, r.volume15Row, r.volume15);
+        printLine(out, r.resultRow, r.result);
     }
 
     // The captions hold only digits, ",", ".", "(", ")" and the unit: no escaping is needed.
@@ -23,7 +31,7 @@ namespace {
     {
         out << "{\"density_air\": \"" << r.densityInAir << "\", \"vcf\": \"" << r.factor
             << "\", \"volume_15\": \"" << r.volume15 << "\", \"result\": \"" << r.result
-            << "\", \"result_unit\": \"" << r.resultUnit << "\"}\n";
+            << "\", \"result_unit\": \"" << r.resultRow.unit << "\"}\n";
     }
 
     int runOne(const CalcOptions& options, std::ostream& out, std::ostream& err)

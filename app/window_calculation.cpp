@@ -17,29 +17,11 @@ namespace {
         std::optional<Rejection> rejection;
     };
 
-    // A row caption followed by its degree sign, as the window draws the pair.
-    std::string withDegreeSign(std::string caption)
-    {
-        while (!caption.empty() && caption.back() == ' ')
-            caption.pop_back();
-        return caption + " °C";
-    }
-
     WindowResults resultsOf(const ui::Form1& form)
     {
-        return {
-            form.Label23.Caption,
-            form.Label10.Caption,
-            form.Label13.Caption,
-            form.Label14.Caption,
-            withDegreeSign(form.Label24.Caption),
-            form.Label4.Caption,
-            withDegreeSign(form.Label5.Caption),
-            form.Label6.Caption,
-            form.Label9.Caption,
-            form.Label11.Caption,
-            form.Label12.Caption,
-        };
+        return { form.Label23.Caption, form.Label10.Caption, form.Label13.Caption,
+            form.Label14.Caption, ui::densityInAirRow(form), ui::factorRow(form),
+            ui::volume15Row(form), ui::resultRow(form) };
     }
 
 } // namespace

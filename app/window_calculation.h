@@ -3,6 +3,8 @@
 // density basis chosen, CALCULATE pressed. Used by the command-line companion.
 #pragma once
 
+#include "ui/main/row_captions.h"
+
 #include <optional>
 #include <string>
 
@@ -28,8 +30,7 @@ struct Rejection {
 // and units of the current direction.
 struct WindowResults {
     std::string densityInAir, factor, volume15, result;
-    std::string densityInAirCaption, factorCaption, volume15Caption, resultCaption;
-    std::string densityUnit, volume15Unit, resultUnit;
+    ui::RowCaption densityInAirRow, factorRow, volume15Row, resultRow;
 };
 
 struct WindowOutcome {

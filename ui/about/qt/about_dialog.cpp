@@ -5,6 +5,7 @@
 #include "ui/main/qt/qt_text.h"
 #include "ui/main/qt/window_fonts.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,6 +13,10 @@ namespace corvald::ui::about::qt {
 
 using ui::qt::pixels;
 using ui::qt::toQString;
+
+namespace {
+    constexpr QSize kPictureSize(81, 105);
+} // namespace
 
 AboutDialog::AboutDialog(SysInfoHost& sysInfo)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -54,7 +59,11 @@ void AboutDialog::createPicture()
 {
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picIcon"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/author.jpg")));
+    // The picture at the screen's density: the twice-as-dense image on a fine screen.
+    QIcon images;
+    images.addFile(QStringLiteral(":/pictures/author.jpg"), kPictureSize);
+    images.addFile(QStringLiteral(":/pictures/author@2x.jpg"), kPictureSize * 2);
+    picture->setPixmap(images.pixmap(kPictureSize, devicePixelRatioF()));
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(kPicIconFramePixels);
     picture->setMidLineWidth(0);

@@ -6,6 +6,7 @@
 #include "ui/main/qt/pick_list_model.h"
 #include "ui/main/qt/qt_text.h"
 #include "ui/main/qt/window_fonts.h"
+#include "ui/main/row_captions.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -62,6 +63,7 @@ Form1View::Form1View(Form1& form, QWidget* parent)
     createInputs();
     createButtons();
     setFocusOrder(*this, kForm1FocusOrder);
+    labelInputs();
     showModel();
 }
 
@@ -185,6 +187,48 @@ void Form1View::showLabel(std::size_t index)
     widget->setVisible(model.Visible);
 }
 
+// Each input is labelled by its row caption: a screen reader on Linux names an
+// input by the label that has it as buddy.
+void Form1View::labelInputs()
+{
+    label(&Form1::Label1)->setBuddy(text1_);
+    label(&Form1::Label2)->setBuddy(combos_[0]);
+    label(&Form1::Label3)->setBuddy(combos_[1]);
+}
+
+QLabel* Form1View::label(Label Form1::*member) const
+{
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        if (kForm1Labels[i].control == member)
+            return labels_[i];
+    return nullptr;
+}
+
+// What a screen reader says of each input and result: its row caption and unit,
+// and for a result its value.
+void Form1View::showSpokenNames()
+{
+    const auto speak = [](QWidget* widget, const RowCaption& row) {
+        const QString name = toQString(spokenName(row));
+        if (widget->accessibleName() != name)
+            widget->setAccessibleName(name);
+    };
+    speak(text1_, quantityRow(form_));
+    speak(combos_[0], temperatureRow(form_));
+    speak(combos_[1], densityRow(form_));
+    const std::pair<Label Form1::*, RowCaption> results[] = {
+        { &Form1::Label23, densityInAirRow(form_) },
+        { &Form1::Label10, factorRow(form_) },
+        { &Form1::Label13, volume15Row(form_) },
+        { &Form1::Label14, resultRow(form_) },
+    };
+    for (const auto& [member, row] : results) {
+        QLabel* result = label(member);
+        speak(result, row);
+        result->setAccessibleDescription(result->text());
+    }
+}
+
 void Form1View::showModel()
 {
     setBackground(this, form_.BackColor);
@@ -211,6 +255,7 @@ void Form1View::showModel()
         setTextIfChanged(commands_[i], model.Caption);
         commands_[i]->setVisible(model.Visible);
     }
+    showSpokenNames();
 }
 
 // The engraved rule of Line1 along the top of the client area.

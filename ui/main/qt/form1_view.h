@@ -38,6 +38,9 @@ private:
     void createInputs();
     void createButtons();
     void showLabel(std::size_t index);
+    void labelInputs();
+    void showSpokenNames();
+    QLabel* label(Label Form1::*member) const;
     int fitWidth(const QString& caption, const QFont& font) const;
 
     Form1& form_;

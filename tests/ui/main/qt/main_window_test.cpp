@@ -360,11 +360,29 @@ private slots:
         QCOMPARE(control("Command3")->geometry(), before);
     }
 
+    // On a high-density screen every rectangle grows by the scale factor and
+    // the icon is drawn from its larger images.
+    void scalesWithTheScreen()
+    {
+        const double factor = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+            : 1.0;
+        QCOMPARE(window_->devicePixelRatioF(), factor);
+        for (const auto& design : ui::kForm1Commands) {
+            const QRect onScreen = control(design.name.data())->geometry();
+            QVERIFY(qAbs(onScreen.width() * factor - design.rect.width / 15.0 * factor) < 1);
+            QVERIFY(qAbs(onScreen.left() * factor - design.rect.left / 15.0 * factor) < 1);
+        }
+        const QPixmap icon = ui::qt::windowIcon().pixmap(QSize(24, 24), factor);
+        QCOMPARE(icon.deviceIndependentSize().toSize(), QSize(24, 24));
+        QVERIFY(icon.width() >= qRound(24 * factor));
+    }
+
     void hasAWindowIconForEachSize()
     {
         const QIcon icon = ui::qt::windowIcon();
         for (const int size : { 24, 32, 48 })
-            QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
+            QCOMPARE(icon.pixmap(QSize(size, size), 1.0).size(), QSize(size, size));
         QCOMPARE(icon.availableSizes().size(), 3);
     }
 

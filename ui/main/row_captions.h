@@ -1,0 +1,29 @@
+// Each input and result of the main window as a person reads it off the
+// window: the caption of its row (with the degree sign the window draws beside
+// it) and its unit, in the current direction. A screen reader speaks these, and
+// corvald-calc prints them.
+#pragma once
+
+#include "ui/main/form1.h"
+
+#include <string>
+
+namespace corvald::ui {
+
+struct RowCaption {
+    std::string caption;
+    std::string unit; // empty where the row has none
+};
+
+RowCaption quantityRow(const Form1& form); // Text1
+RowCaption temperatureRow(const Form1& form); // Combo1
+RowCaption densityRow(const Form1& form); // Combo2
+RowCaption densityInAirRow(const Form1& form); // Label23
+RowCaption factorRow(const Form1& form); // Label10
+RowCaption volume15Row(const Form1& form); // Label13
+RowCaption resultRow(const Form1& form); // Label14
+
+// "caption (unit)", or the caption alone.
+std::string spokenName(const RowCaption& row);
+
+} // namespace corvald::ui
