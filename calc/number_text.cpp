@@ -13,6 +13,7 @@ namespace {
     constexpr int kFactorDecimals = 4;
     // writeNumber uses the exponent form outside 1E-4 <= |x| < 1E+15.
     constexpr int kSmallestFixedExponent = -4;
+    constexpr int kLargestDoubleExponent = 308; // the largest double is 1.797...E+308
 
     bool isBlank(char c) { return c == ' ' || c == '\t'; }
     bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -71,6 +72,21 @@ namespace {
         return text;
     }
 
+    // Next to the largest double, 15 digits can round up past it
+    // (1.79769313486232E+308): such a text would not read back, so the value
+    // counts as an overflow.
+    std::string readableExponentForm(const DecimalDigits& d)
+    {
+        std::string text = exponentForm(d);
+        if (d.leadingExponent() >= kLargestDoubleExponent) {
+            double value = 0;
+            const char* begin = text.data() + (d.negative ? 1 : 0);
+            if (std::from_chars(begin, text.data() + text.size(), value).ec != std::errc())
+                throw Overflow();
+        }
+        return text;
+    }
+
     std::string fixedForm(const DecimalDigits& d)
     {
         const int decimals = d.exponent < 0 ? -d.exponent : 0;
@@ -114,11 +130,13 @@ double readNumber(std::string_view text)
 
 std::string writeNumber(double x)
 {
-    const DecimalDigits d = significantDigits(x);
+    const DecimalDigits d = significantDigits(finite(x));
     if (d.isZero())
         return "0";
     const int power = d.leadingExponent();
-    if (power < kSmallestFixedExponent || power >= kSignificantDigits)
+    if (power >= kSignificantDigits)
+        return readableExponentForm(d);
+    if (power < kSmallestFixedExponent)
         return exponentForm(d);
     return fixedForm(d);
 }

@@ -16,7 +16,9 @@ double readNumber(std::string_view text);
 
 // Writes x with at most 15 significant digits, no trailing zeros or point, no
 // grouping, "0" before the point below 1, "-" for negatives ("0.8489", "1000").
-// Below 1E-4 or from 1E+15 on the exponent form "1.5E-05" is written.
+// Below 1E-4 or from 1E+15 on the exponent form "1.5E-05" is written. Raises
+// Overflow for a value that is not finite or whose text would exceed the range
+// of a double (from 1.797693134862315E+308 on).
 std::string writeNumber(double x);
 
 // x rounded to a multiple of 0.0001; a tie in its 15-digit form goes to the even digit.

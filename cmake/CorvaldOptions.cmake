@@ -4,6 +4,11 @@ target_compile_options(corvald_options INTERFACE -Wall -Wextra -Wpedantic -Wshad
 if(CORVALD_WERROR)
     target_compile_options(corvald_options INTERFACE -Werror)
 endif()
+if(CORVALD_FUZZ)
+    target_compile_options(corvald_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+    target_link_options(corvald_options INTERFACE -fsanitize=address,undefined)
+endif()
 if(CORVALD_SANITIZE)
     set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_compile_options(corvald_options INTERFACE ${sanitizers})

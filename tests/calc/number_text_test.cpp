@@ -55,6 +55,18 @@ namespace {
         EXPECT_EQ(writeNumber(1.7e308), "1.7E+308");
     }
 
+    // Found by fuzzing: the largest doubles round up, at 15 digits, past the
+    // largest double, and their text would not read back.
+    TEST(WriteNumber, CountsATextBeyondTheDoubleRangeAsAnOverflow)
+    {
+        const double largest = std::numeric_limits<double>::max();
+        EXPECT_THROW(writeNumber(largest), Overflow);
+        EXPECT_THROW(writeNumber(-largest), Overflow);
+        EXPECT_EQ(writeNumber(1.79769313486231e308), "1.79769313486231E+308");
+        EXPECT_EQ(readNumber(writeNumber(1.79769313486231e308)), 1.79769313486231e308);
+        EXPECT_THROW(writeNumber(std::numeric_limits<double>::infinity()), Overflow);
+    }
+
     TEST(WriteNumber, ReadsBackToTheSameFifteenDigits)
     {
         for (double x : { 0.995745689260984, 1004.31856985036, 1.7e308, 2.5e-300, -0.0011 })

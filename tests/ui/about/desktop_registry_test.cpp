@@ -18,8 +18,7 @@ namespace {
     class Folder {
     public:
         Folder()
-            : path_(fs::temp_directory_path()
-                / ("corvald-test-" + std::to_string(std::rand()) + std::to_string(::getpid())))
+            : path_(fs::temp_directory_path() / fs::path("corvald-test").concat(uniqueSuffix()))
         {
             fs::create_directories(path_);
         }
@@ -35,6 +34,14 @@ namespace {
         std::string path() const { return path_.string(); }
 
     private:
+        static std::string uniqueSuffix()
+        {
+            static int made = 0;
+            std::string suffix = std::to_string(::getpid());
+            suffix.append("-").append(std::to_string(++made));
+            return suffix;
+        }
+
         fs::path path_;
     };
 
@@ -46,7 +53,7 @@ namespace {
         first.file("hardinfo2", false); // not executable
         EXPECT_EQ(
             findSysInfoProgram(first.path() + ":" + second.path()), second.path() + "/hardinfo");
-        EXPECT_EQ(findSysInfoProgram(":" + first.path() + "::"), kinfo);
+        EXPECT_EQ(findSysInfoProgram(std::string(":").append(first.path()).append("::")), kinfo);
         EXPECT_EQ(findSysInfoProgram(""), "");
     }
 

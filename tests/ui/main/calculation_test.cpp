@@ -285,6 +285,16 @@ namespace {
         EXPECT_EQ(form.Label13.Caption, "");
     }
 
+    // Found by fuzzing: the largest quantity gives a volume whose text would not read back.
+    TEST_F(Calculation, AVolumeBeyondTheDoubleRangeIsAFailureOfTheStep)
+    {
+        enter("1.7976931348623157E+308", "15.0", "0.8500");
+        button();
+        expectOnlyMessage(kBadDensity);
+        EXPECT_EQ(form.Label10.Caption, "1");
+        EXPECT_EQ(form.Label13.Caption, "");
+    }
+
     TEST_F(Calculation, AnOverflowFromTheMenuShowsTheMenusDensityMessage)
     {
         Command1_Click(form);
