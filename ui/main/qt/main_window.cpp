@@ -58,18 +58,15 @@ MainWindow::~MainWindow() = default;
 
 std::function<void()> MainWindow::handlerOf(std::string_view control)
 {
-    MessageBoxes& messages = *screenFirst_;
-    WindowPicturePrinter& printer = *screenFirst_;
     const std::pair<std::string_view, std::function<void()>> handlers[] = {
         { "Command1", [this] { Command1_Click(form_); } },
         { "Command2", [this] { Command2_Click(form_); } },
-        { "Command3", [this, &messages] { Command3_Click(form_, messages); } },
+        { "Command3", [this] { Command3_Click(form_, *screenFirst_); } },
         { "Command4", [this] { Command4_Click(form_); } },
-        { "Option3", [this, &messages] { Option3_Click(form_, messages); } },
-        { "Option4", [this, &messages] { Option4_Click(form_, messages); } },
-        { "mnuCalculateItem", [this, &messages] { mnuCalculateItem_Click(form_, messages); } },
-        { "mnuPintItem",
-            [this, &messages, &printer] { mnuPintItem_Click(form_, messages, printer); } },
+        { "Option3", [this] { Option3_Click(form_, *screenFirst_); } },
+        { "Option4", [this] { Option4_Click(form_, *screenFirst_); } },
+        { "mnuCalculateItem", [this] { mnuCalculateItem_Click(form_, *screenFirst_); } },
+        { "mnuPintItem", [this] { mnuPintItem_Click(form_, *screenFirst_, *screenFirst_); } },
         { "mnuClearItem", [this] { mnuClearItem_Click(form_); } },
         { "mnuExitItem", [this] { mnuExitItem_Click(host_.program); } },
         { "frmMttocmItem", [this] { frmMttocmItem_Click(form_); } },
