@@ -43,11 +43,14 @@ namespace {
         return border == Border::fixedSingle ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame;
     }
 
-    template <class Widget> void setTextIfChanged(Widget* widget, const std::string& text)
+    // Returns whether the text changed.
+    template <class Widget> bool setTextIfChanged(Widget* widget, const std::string& text)
     {
         const QString wanted = toQString(text);
-        if (widget->text() != wanted)
-            widget->setText(wanted);
+        if (widget->text() == wanted)
+            return false;
+        widget->setText(wanted);
+        return true;
     }
 
 } // namespace
@@ -161,12 +164,12 @@ QRadioButton* Form1View::optionButton(OptionButton Form1::*option) const
 
 // A fit label is as wide as its caption: a design caption takes the width the
 // design gives it, any other text its measured width.
-int Form1View::fitWidth(const QString& caption, const QFont& font) const
+int Form1View::fitWidth(std::string_view caption, const QFont& font) const
 {
     for (const LabelDesign& design : kForm1Labels)
-        if (design.fit && toQString(design.caption) == caption)
+        if (design.fit && design.caption == caption)
             return design.rect.width / kTwipsPerPixel;
-    return QFontMetrics(font).horizontalAdvance(caption) + 1;
+    return QFontMetrics(font).horizontalAdvance(toQString(caption)) + 1;
 }
 
 void Form1View::showLabel(std::size_t index)
@@ -174,13 +177,8 @@ void Form1View::showLabel(std::size_t index)
     const LabelDesign& design = kForm1Labels[index];
     const Label& model = form_.*design.control;
     auto* widget = labels_[index];
-    setTextIfChanged(widget, model.Caption);
-    if (design.fit) {
-        const QRect designRect = pixels(design.rect);
-        const int width = fitWidth(widget->text(), widget->font());
-        if (widget->width() != width)
-            widget->resize(width, designRect.height());
-    }
+    if (setTextIfChanged(widget, model.Caption) && design.fit)
+        widget->resize(fitWidth(model.Caption, widget->font()), pixels(design.rect).height());
     if (widget->frameStyle() != frameStyleOf(model.BorderStyle))
         widget->setFrameStyle(frameStyleOf(model.BorderStyle));
     setBackground(widget, model.BackColor);

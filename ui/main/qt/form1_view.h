@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 class QComboBox;
@@ -41,7 +42,7 @@ private:
     void labelInputs();
     void showSpokenNames();
     QLabel* label(Label Form1::*member) const;
-    int fitWidth(const QString& caption, const QFont& font) const;
+    int fitWidth(std::string_view caption, const QFont& font) const;
 
     Form1& form_;
     std::vector<QLabel*> labels_; // in the order of the design table

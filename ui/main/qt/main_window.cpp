@@ -56,27 +56,29 @@ MainWindow::MainWindow(Form1& form, Form1Host& host)
 
 MainWindow::~MainWindow() = default;
 
-std::function<void()> MainWindow::handlerOf(std::string_view control)
+MainWindow::Handler MainWindow::handlerOf(std::string_view control)
 {
-    const std::pair<std::string_view, std::function<void()>> handlers[] = {
-        { "Command1", [this] { Command1_Click(form_); } },
-        { "Command2", [this] { Command2_Click(form_); } },
-        { "Command3", [this] { Command3_Click(form_, *screenFirst_); } },
-        { "Command4", [this] { Command4_Click(form_); } },
-        { "Option3", [this] { Option3_Click(form_, *screenFirst_); } },
-        { "Option4", [this] { Option4_Click(form_, *screenFirst_); } },
-        { "mnuCalculateItem", [this] { mnuCalculateItem_Click(form_, *screenFirst_); } },
-        { "mnuPintItem", [this] { mnuPintItem_Click(form_, *screenFirst_, *screenFirst_); } },
-        { "mnuClearItem", [this] { mnuClearItem_Click(form_); } },
-        { "mnuExitItem", [this] { mnuExitItem_Click(host_.program); } },
-        { "frmMttocmItem", [this] { frmMttocmItem_Click(form_); } },
-        { "frmCmtomtItem", [this] { frmCmtomtItem_Click(form_); } },
-        { "frmAboutItem", [this] { frmAboutItem_Click(host_.about); } },
+    using W = MainWindow;
+    static constexpr std::pair<std::string_view, Handler> kHandlers[] = {
+        { "Command1", [](W& w) { Command1_Click(w.form_); } },
+        { "Command2", [](W& w) { Command2_Click(w.form_); } },
+        { "Command3", [](W& w) { Command3_Click(w.form_, *w.screenFirst_); } },
+        { "Command4", [](W& w) { Command4_Click(w.form_); } },
+        { "Option3", [](W& w) { Option3_Click(w.form_, *w.screenFirst_); } },
+        { "Option4", [](W& w) { Option4_Click(w.form_, *w.screenFirst_); } },
+        { "mnuCalculateItem", [](W& w) { mnuCalculateItem_Click(w.form_, *w.screenFirst_); } },
+        { "mnuPintItem",
+            [](W& w) { mnuPintItem_Click(w.form_, *w.screenFirst_, *w.screenFirst_); } },
+        { "mnuClearItem", [](W& w) { mnuClearItem_Click(w.form_); } },
+        { "mnuExitItem", [](W& w) { mnuExitItem_Click(w.host_.program); } },
+        { "frmMttocmItem", [](W& w) { frmMttocmItem_Click(w.form_); } },
+        { "frmCmtomtItem", [](W& w) { frmCmtomtItem_Click(w.form_); } },
+        { "frmAboutItem", [](W& w) { frmAboutItem_Click(w.host_.about); } },
     };
-    for (const auto& [name, handler] : handlers)
+    for (const auto& [name, handler] : kHandlers)
         if (name == control)
             return handler;
-    return {};
+    return nullptr;
 }
 
 void MainWindow::createMenus()
@@ -104,9 +106,9 @@ void MainWindow::wireButtons()
             [this, handler = handlerOf(design.name)] { run(handler); });
 }
 
-void MainWindow::run(const std::function<void()>& handler)
+void MainWindow::run(Handler handler)
 {
-    handler();
+    handler(*this);
     view_->showModel();
 }
 

@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -31,9 +30,11 @@ private:
 
     void createMenus();
     void wireButtons();
+    // The click handler of a control or menu item, by its name; null for none.
+    using Handler = void (*)(MainWindow&);
+    static Handler handlerOf(std::string_view control);
     // Runs a handler, then shows the model.
-    void run(const std::function<void()>& handler);
-    std::function<void()> handlerOf(std::string_view control);
+    void run(Handler handler);
 
     Form1& form_;
     Form1Host& host_;
