@@ -4,7 +4,6 @@ namespace corvald::ui {
 
 namespace {
     constexpr auto kFramed = Border::fixedSingle;
-    constexpr auto kDegree = LabelFont::degreeMark;
 } // namespace
 
 const std::array<LabelDesign, 26> kForm1Labels = { {
@@ -22,18 +21,17 @@ const std::array<LabelDesign, 26> kForm1Labels = { {
     { "Label12", &Form1::Label12, "mt", { 3240, 3360, 165, 195 } },
     { "Label13", &Form1::Label13, "", { 2160, 2640, 975, 375 }, kFramed, false },
     { "Label14", &Form1::Label14, "", { 2160, 3120, 975, 375 }, kFramed, false },
-    { "Label15", &Form1::Label15, "o", { 1560, 1080, 75, 150 }, Border::none, true, kDegree },
+    { "Label15", &Form1::Label15, "o", { 1560, 1080, 75, 150 } },
     { "Label16", &Form1::Label16, "C", { 1680, 1200, 105, 195 } },
-    { "Label17", &Form1::Label17, "o", { 3240, 720, 75, 150 }, Border::none, true, kDegree },
+    { "Label17", &Form1::Label17, "o", { 3240, 720, 75, 150 } },
     { "Label18", &Form1::Label18, "C", { 1320, 2760, 105, 195 } },
-    { "Label19", &Form1::Label19, "o", { 1200, 2640, 75, 150 }, Border::none, true, kDegree },
+    { "Label19", &Form1::Label19, "o", { 1200, 2640, 75, 150 } },
     { "Label20", &Form1::Label20, "Label20", { 2160, 720, 975, 255 }, Border::none, false },
     { "Label21", &Form1::Label21, "Label21", { 2160, 1200, 975, 255 }, Border::none, false },
-    { "Label22", &Form1::Label22, "Label22", { 1440, 2280, 570, 195 }, Border::none, true,
-        LabelFont::standard, false },
+    { "Label22", &Form1::Label22, "Label22", { 1440, 2280, 570, 195 }, Border::none, true, false },
     { "Label23", &Form1::Label23, "", { 2160, 1680, 975, 375 }, kFramed, false },
     { "Label24", &Form1::Label24, "Density (air)  at  15", { 120, 1800, 1320, 195 } },
-    { "Label25", &Form1::Label25, "o", { 1560, 1680, 75, 150 }, Border::none, true, kDegree },
+    { "Label25", &Form1::Label25, "o", { 1560, 1680, 75, 150 } },
     { "Label26", &Form1::Label26, "C", { 1680, 1800, 105, 195 } },
 } };
 
@@ -54,6 +52,13 @@ const std::array<CommandDesign, 4> kForm1Commands = { {
     { "Command2", &Form1::Command2, "m3 to mt", { 4080, 720, 1095, 375 } },
     { "Command3", &Form1::Command3, "CALCULATE", { 4080, 2640, 1095, 375 } },
     { "Command4", &Form1::Command4, "Clear", { 4080, 3120, 1095, 375 } },
+} };
+
+const std::array<DegreeSignDesign, 4> kForm1DegreeSigns = { {
+    { &Form1::Label17, &Form1::Label8, nullptr },
+    { &Form1::Label15, &Form1::Label16, &Form1::Label3 },
+    { &Form1::Label25, &Form1::Label26, &Form1::Label24 },
+    { &Form1::Label19, &Form1::Label18, &Form1::Label5 },
 } };
 
 const std::array<LineDesign, 2> kForm1Rule = { {

@@ -21,11 +21,6 @@ inline constexpr std::string_view kForm1Caption = "CORVALD  Cruide Oils";
 inline constexpr int kForm1ClientWidth = 5400;
 inline constexpr int kForm1ClientHeight = 3690;
 
-// The small raised "o" of the four degree signs; every other text uses the window's font.
-enum class LabelFont { standard, degreeMark };
-inline constexpr std::string_view kDegreeMarkFace = "MS Serif";
-inline constexpr int kDegreeMarkPoints = 6;
-
 // A fit label sizes itself to its caption; the design rectangle holds its design text.
 struct LabelDesign {
     std::string_view name;
@@ -34,7 +29,6 @@ struct LabelDesign {
     Rect rect;
     Border border = Border::none;
     bool fit = true;
-    LabelFont font = LabelFont::standard;
     bool visible = true;
 };
 
@@ -88,6 +82,15 @@ extern const TextDesign kText1Design;
 extern const std::array<ComboDesign, 2> kForm1Combos;
 extern const std::array<OptionDesign, 2> kForm1Options;
 extern const std::array<CommandDesign, 4> kForm1Commands;
+// A degree sign: the raised "o", the "C" after it, and the row caption that the
+// sign completes (null where the sign is the unit of an input).
+struct DegreeSignDesign {
+    Label Form1::*mark;
+    Label Form1::*letter;
+    Label Form1::*caption;
+};
+
+extern const std::array<DegreeSignDesign, 4> kForm1DegreeSigns;
 extern const std::array<LineDesign, 2> kForm1Rule; // Line1(1), then Line1(0)
 extern const std::array<MenuDesign, 3> kForm1Menus;
 // The Tab order; the window opens with the focus on the first.

@@ -3,24 +3,30 @@
 #include "ui/main/form1_design.h"
 #include "ui/main/pick_lists.h"
 #include "ui/main/qt/design_geometry.h"
+#include "ui/main/qt/field_guard.h"
+#include "ui/main/qt/option_indicator_style.h"
+#include "ui/main/qt/pick_list_box.h"
 #include "ui/main/qt/pick_list_model.h"
 #include "ui/main/qt/qt_text.h"
+#include "ui/main/qt/value_box.h"
 #include "ui/main/qt/window_fonts.h"
 #include "ui/main/row_captions.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace corvald::ui::qt {
 
 namespace {
 
     constexpr int kPopupItems = 12;
+    constexpr QChar kDegreeSign = QChar(0x00B0);
 
     QColor colorOf(SystemColor color, const QPalette& palette)
     {
@@ -41,6 +47,41 @@ namespace {
     int frameStyleOf(Border border)
     {
         return border == Border::fixedSingle ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame;
+    }
+
+    void setFrameIfChanged(QLabel* label, Border border)
+    {
+        if (label->frameStyle() != frameStyleOf(border))
+            label->setFrameStyle(frameStyleOf(border));
+    }
+
+    // Only the selected option button is a Tab stop, so Tab and Shift+Tab both
+    // enter the group on the choice in force.
+    void setTabStop(QWidget* widget, bool isTabStop)
+    {
+        widget->setFocusPolicy(isTabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+
+    const DegreeSignDesign* degreeSignOf(Label Form1::*letter)
+    {
+        for (const DegreeSignDesign& sign : kForm1DegreeSigns)
+            if (sign.letter == letter)
+                return &sign;
+        return nullptr;
+    }
+
+    const LabelDesign& designOf(Label Form1::*label)
+    {
+        return *std::find_if(kForm1Labels.begin(), kForm1Labels.end(),
+            [label](const LabelDesign& design) { return design.control == label; });
+    }
+
+    bool isDegreeMark(Label Form1::*label)
+    {
+        for (const DegreeSignDesign& sign : kForm1DegreeSigns)
+            if (sign.mark == label)
+                return true;
+        return false;
     }
 
     // Returns whether the text changed.
@@ -77,8 +118,6 @@ void Form1View::createLabels()
         label->setObjectName(toQString(design.name));
         label->setAutoFillBackground(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (design.font == LabelFont::degreeMark)
-            label->setFont(degreeMarkFont());
         label->setGeometry(pixels(design.rect));
         labels_.push_back(label);
     }
@@ -90,6 +129,7 @@ void Form1View::createInputs()
     text1_ = new QLineEdit(this);
     text1_->setObjectName(toQString(kText1Design.name));
     text1_->setGeometry(pixels(kText1Design.rect));
+    guardField(*text1_, *text1_);
     connect(text1_, &QLineEdit::textEdited, this,
         [this](const QString& text) { form_.Text1.Text = toStdString(text); });
 
@@ -97,7 +137,7 @@ void Form1View::createInputs()
     const int counts[] = { kTemperatureItemCount, kDensityItemCount };
     for (std::size_t i = 0; i < combos_.size(); ++i) {
         const ComboDesign& design = kForm1Combos[i];
-        auto* combo = new QComboBox(this);
+        auto* combo = new PickListBox(this);
         combo->setObjectName(toQString(design.name));
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -110,6 +150,7 @@ void Form1View::createInputs()
         combo->setModel(new PickListModel(counts[i], lists[i], combo));
         combo->setCurrentIndex(-1);
         combo->setGeometry(pixels(design.rect));
+        guardField(*combo->lineEdit(), *combo);
         ComboBox& model = form_.*design.control;
         connect(combo, &QComboBox::editTextChanged, this,
             [&model](const QString& text) { model.Text = toStdString(text); });
@@ -120,11 +161,14 @@ void Form1View::createInputs()
 void Form1View::createButtons()
 {
     auto* basis = new QButtonGroup(this);
+    auto* indicatorStyle = new OptionIndicatorStyle;
+    indicatorStyle->setParent(this);
     for (std::size_t i = 0; i < options_.size(); ++i) {
         const OptionDesign& design = kForm1Options[i];
         auto* option = new QRadioButton(this);
         option->setObjectName(toQString(design.name));
         option->setAutoFillBackground(true);
+        option->setStyle(indicatorStyle);
         option->setGeometry(pixels(design.rect));
         basis->addButton(option);
         connect(option, &QRadioButton::clicked, this,
@@ -177,12 +221,38 @@ void Form1View::showLabel(std::size_t index)
     const LabelDesign& design = kForm1Labels[index];
     const Label& model = form_.*design.control;
     auto* widget = labels_[index];
-    if (setTextIfChanged(widget, model.Caption) && design.fit)
+    setFrameIfChanged(widget, model.BorderStyle);
+    if (const DegreeSignDesign* sign = degreeSignOf(design.control))
+        showDegreeSign(*sign, *widget);
+    else if (!design.fit)
+        showValue(*widget, toQString(model.Caption), font());
+    else if (setTextIfChanged(widget, model.Caption))
         widget->resize(fitWidth(model.Caption, widget->font()), pixels(design.rect).height());
-    if (widget->frameStyle() != frameStyleOf(model.BorderStyle))
-        widget->setFrameStyle(frameStyleOf(model.BorderStyle));
     setBackground(widget, model.BackColor);
-    widget->setVisible(model.Visible);
+    widget->setVisible(model.Visible && !isDegreeMark(design.control));
+}
+
+// A degree sign is drawn as one caption, "°C", in the window's font: right after
+// the text of the caption it completes, or where its raised "o" stands when it is
+// the unit of an input. The "o" itself is not drawn.
+void Form1View::showDegreeSign(const DegreeSignDesign& sign, QLabel& letter)
+{
+    const QString text = kDegreeSign + toQString((form_.*sign.letter).Caption);
+    const QFontMetrics metrics(letter.font());
+    const QRect letterRect = pixels(designOf(sign.letter).rect);
+    int left = pixels(designOf(sign.mark).rect).left();
+    if (sign.caption) {
+        QString caption = toQString((form_.*sign.caption).Caption);
+        if (!caption.endsWith(QLatin1Char(' ')))
+            caption += QLatin1Char(' ');
+        left = pixels(designOf(sign.caption).rect).left() + metrics.horizontalAdvance(caption);
+    }
+    const QRect shown(
+        left, letterRect.top(), metrics.horizontalAdvance(text) + 1, letterRect.height());
+    if (letter.text() != text)
+        letter.setText(text);
+    if (letter.geometry() != shown)
+        letter.setGeometry(shown);
 }
 
 // Each input is labelled by its row caption: a screen reader on Linux names an
@@ -223,7 +293,7 @@ void Form1View::showSpokenNames()
     for (const auto& [member, row] : results) {
         QLabel* result = label(member);
         speak(result, row);
-        result->setAccessibleDescription(result->text());
+        result->setAccessibleDescription(toQString((form_.*member).Caption));
     }
 }
 
@@ -246,6 +316,7 @@ void Form1View::showModel()
         const OptionButton& model = form_.*kForm1Options[i].control;
         setTextIfChanged(options_[i], model.Caption);
         options_[i]->setChecked(model.Value);
+        setTabStop(options_[i], model.Value);
         setBackground(options_[i], model.BackColor);
     }
     for (std::size_t i = 0; i < commands_.size(); ++i) {

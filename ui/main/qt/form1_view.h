@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/main/form1.h"
+#include "ui/main/form1_design.h"
 
 #include <QWidget>
 
@@ -39,6 +40,7 @@ private:
     void createInputs();
     void createButtons();
     void showLabel(std::size_t index);
+    void showDegreeSign(const DegreeSignDesign& sign, QLabel& letter);
     void labelInputs();
     void showSpokenNames();
     QLabel* label(Label Form1::*member) const;

@@ -1,28 +1,30 @@
 #include "ui/main/qt/window_fonts.h"
 
-#include "ui/main/form1_design.h"
+#include <QFontDatabase>
+#include <QStringList>
 
 namespace corvald::ui::qt {
 
 namespace {
+
     constexpr int kWindowFontPixels = 11;
+
+    // Adds the program's own copy of the face to the fonts the application knows.
+    QString loadWindowFace()
+    {
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/window-face.ttf"));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QStringLiteral("Liberation Sans Narrow") : families.front();
+    }
+
 } // namespace
 
 QFont windowFont()
 {
-    QFont font(QStringLiteral("Liberation Sans Narrow"));
+    static const QString family = loadWindowFace();
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kWindowFontPixels);
-    return font;
-}
-
-QFont degreeMarkFont()
-{
-    QFont font(QString::fromLatin1(
-        kDegreeMarkFace.data(), static_cast<qsizetype>(kDegreeMarkFace.size())));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(kDegreeMarkPoints);
-    font.setWeight(QFont::Normal);
     return font;
 }
 

@@ -1,7 +1,7 @@
-// The fonts of the main window. The design rectangles hold one caption line of
+// The font of the main window. The design rectangles hold one caption line of
 // 13 pixels; Liberation Sans Narrow at 11 pixels (Arial Narrow metrics) fits
-// every design text into its rectangle. The raised "o" of the degree signs is
-// "MS Serif" at 6 points, or the nearest serif face the host has.
+// every design text into its rectangle. The face travels inside the program, so
+// the window looks the same on a host that lacks it.
 #pragma once
 
 #include <QFont>
@@ -9,6 +9,5 @@
 namespace corvald::ui::qt {
 
 QFont windowFont();
-QFont degreeMarkFont();
 
 } // namespace corvald::ui::qt
