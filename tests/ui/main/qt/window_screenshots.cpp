@@ -1,5 +1,6 @@
 // Saves pictures of the windows for a person to look at: the main window after
-// the worked example's calculation, in each direction, and the About dialog.
+// calculating 1000 m3 at 20 °C and 0.8500 kg/l, in each direction, with a result
+// too wide for its box at the usual size, and the About dialog.
 // Run under an X server (xvfb-run); the first argument is the folder to write into.
 #include "tests/support/fake_about_dialogs.h"
 #include "tests/support/fake_message_boxes.h"
@@ -56,6 +57,11 @@ int main(int argc, char** argv)
     ui::Command3_Click(form, messages);
     window.view().showModel();
     bool saved = save(window, folder.filePath(QStringLiteral("main-window.png")));
+
+    form.Text1.Text = "123456789";
+    ui::Command3_Click(form, messages);
+    window.view().showModel();
+    saved = save(window, folder.filePath(QStringLiteral("main-window-large.png"))) && saved;
 
     ui::Command1_Click(form);
     form.Text1.Text = "850";
