@@ -7,19 +7,19 @@
 namespace corvald::calc {
 namespace {
 
-    struct WorkedValue {
+    struct ExpectedFactor {
         double density; // kg/m3
         double temperature; // °C
         double factor;
         double rounded;
     };
 
-    // The published values carry 11 decimals; the platform's exp may differ in the last.
+    // The expected factors are given to 11 decimals; the platform's exp may differ in the last.
     constexpr double kLastPlace = 1e-11;
 
-    TEST(VCF53A, MatchesTheWorkedValues)
+    TEST(VCF53A, MatchesElevenDecimalFactorsAcrossTheDensityAndTemperatureRange)
     {
-        const WorkedValue values[] = {
+        const ExpectedFactor values[] = {
             { 850, 30, 0.98720573638, 0.9872 },
             { 850, -18, 1.02779311466, 1.0278 },
             { 850, 95, 0.93082829197, 0.9308 },
@@ -36,7 +36,7 @@ namespace {
         }
     }
 
-    TEST(VCF53A, GivesTheFifteenDigitFactorsOfTheWindowsWorkedExample)
+    TEST(VCF53A, GivesTheFifteenDigitFactorsOfPoint85InVacuumAndInAirAt20Degrees)
     {
         EXPECT_EQ(writeNumber(VCF53A(850, "20.0")), "0.995745689260984");
         EXPECT_EQ(writeNumber(VCF53A(0.8489 * 1000, "20.0")), "0.995734642863381");

@@ -8,7 +8,7 @@ namespace {
 
     constexpr double kLastPlace = 1e-11;
 
-    TEST(VCF54bInterpolerad, MatchesTheWorkedValues)
+    TEST(VCF54bInterpolerad, MatchesElevenDecimalFactorsInEachBand)
     {
         const std::tuple<double, double, double> cases[]
             = { { 700, 30, 0.97987733731 }, { 780, 30, 0.98429301774 }, { 800, 30, 0.98600888693 },

@@ -56,7 +56,7 @@ namespace {
         FakeMessageBoxes messages;
     };
 
-    TEST_F(Calculation, WorkedExampleInVacuum)
+    TEST_F(Calculation, AThousandCubicMetresAt20DegreesOfDensityPoint85InVacuum)
     {
         enter("1000", "20.0", "0.8500");
         button();
@@ -66,7 +66,7 @@ namespace {
             results(), (std::vector<std::string> { "0.8489", "0.9957", "995.700", "846.345" }));
     }
 
-    TEST_F(Calculation, WorkedExampleInAirUsesTheDensityInAirForFactorAndMass)
+    TEST_F(Calculation, AThousandCubicMetresInAirUseTheDensityInAirForFactorAndMass)
     {
         enter("1000", "20.0", "0.8500");
         chooseAir();
@@ -77,7 +77,7 @@ namespace {
             results(), (std::vector<std::string> { "0.8489", "0.9957", "995.700", "845.250" }));
     }
 
-    TEST_F(Calculation, WorkedExampleFromAMass)
+    TEST_F(Calculation, EightHundredFiftyTonnesAt20DegreesAreAThousandCubicMetresAt15)
     {
         Command1_Click(form);
         enter("850", "20.0", "0.8500");
@@ -87,7 +87,7 @@ namespace {
             results(), (std::vector<std::string> { "0.8489", "0.9957", "1,000.000", "1,004.319" }));
     }
 
-    TEST_F(Calculation, WorkedExampleFromAMassInAir)
+    TEST_F(Calculation, TheMassInAirOfAThousandCubicMetresGivesThemBack)
     {
         Command1_Click(form);
         enter("845.25", "20.0", "0.8500");
