@@ -10,7 +10,6 @@ namespace corvald::calc {
 
 namespace {
 
-    constexpr int kFactorDecimals = 4;
     // writeNumber uses the exponent form outside 1E-4 <= |x| < 1E+15.
     constexpr int kSmallestFixedExponent = -4;
     constexpr int kLargestDoubleExponent = 308; // the largest double is 1.797...E+308

@@ -21,6 +21,9 @@ double readNumber(std::string_view text);
 // of a double (from 1.797693134862315E+308 on).
 std::string writeNumber(double x);
 
+// The decimals of a rounded V.C.F., in the calculation and on the screen.
+inline constexpr int kFactorDecimals = 4;
+
 // x rounded to a multiple of 0.0001; a tie in its 15-digit form goes to the even digit.
 // Raises Overflow for a value that is not finite or whose rounding exceeds the range
 // of a double, as writeNumber does.

@@ -19,10 +19,12 @@ namespace {
     constexpr double kAirBuoyancy = 0.0011; // kg/litre: density in vacuum less density in air
     constexpr double kKilogramsPerCubicMetrePerKgPerLitre = 1000;
     constexpr double kLowestTemperature = -18; // °C
-    constexpr double kLowestDensity = 0.610; // kg/litre, the factor's lower density bound
-    constexpr double kHighestDensity = 1.075; // kg/litre
+    // The densities (kg/litre) the crude-oil factor covers; outside them it would be 1.
+    constexpr double kLowestDensity
+        = calc::kCrudeLowestDensity / kKilogramsPerCubicMetrePerKgPerLitre;
+    constexpr double kHighestDensity
+        = calc::kCrudeHighestDensity / kKilogramsPerCubicMetrePerKgPerLitre;
     constexpr double kLowestQuantity = 0;
-    constexpr int kFactorDecimals = 4;
     constexpr int kVolumeDecimals = 3;
 
     struct Message {
@@ -143,7 +145,8 @@ namespace {
 
     void showResults(Form1& form)
     {
-        form.Label10.Caption = displayFormat(readNumber(form.Label10.Caption), kFactorDecimals);
+        form.Label10.Caption
+            = displayFormat(readNumber(form.Label10.Caption), calc::kFactorDecimals);
         form.Label13.Caption = displayFormat(readNumber(form.Label13.Caption), kVolumeDecimals);
         form.Label14.Caption = displayFormat(readNumber(form.Label14.Caption), kVolumeDecimals);
     }
