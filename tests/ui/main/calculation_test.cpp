@@ -171,17 +171,33 @@ namespace {
 
     class Rejections : public Calculation, public ::testing::WithParamInterface<Rejection> { };
 
-    TEST_P(Rejections, ShowTheirMessageFromButtonAndMenu)
+    // The button and both option buttons word their messages alike; File >
+    // Calculate words two of them its own way.
+    TEST_P(Rejections, ShowTheirMessageFromButtonsOptionsAndMenu)
     {
         const Rejection& r = GetParam();
-        if (r.massDirection)
-            Command1_Click(form);
-        enter(r.quantity, r.temperature, r.density);
-        button();
-        expectOnlyMessage(r.standard);
-        messages.shown.clear();
-        menu();
-        expectOnlyMessage(r.menu);
+        const struct {
+            const char* name;
+            Trigger trigger;
+            OptionButton Form1::*chosen;
+            const ShownMessage& expected;
+        } runs[] = {
+            { "CALCULATE", Command3_Click, &Form1::Option3, r.standard },
+            { "Vacuum", Option3_Click, &Form1::Option3, r.standard },
+            { "Air", Option4_Click, &Form1::Option4, r.standard },
+            { "File > Calculate", mnuCalculateItem_Click, &Form1::Option3, r.menu },
+        };
+        for (const auto& run : runs) {
+            SCOPED_TRACE(run.name);
+            form = Form1();
+            messages.shown.clear();
+            if (r.massDirection)
+                Command1_Click(form);
+            enter(r.quantity, r.temperature, r.density);
+            form.choose(run.chosen);
+            run.trigger(form, messages);
+            expectOnlyMessage(run.expected);
+        }
     }
 
     INSTANTIATE_TEST_SUITE_P(InOrderOfChecks, Rejections,
