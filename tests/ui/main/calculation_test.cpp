@@ -9,8 +9,8 @@
 namespace corvald::ui {
 namespace {
 
-    using testing::FakeMessageBoxes;
-    using testing::ShownMessage;
+    using fakes::FakeMessageBoxes;
+    using fakes::ShownMessage;
 
     using Trigger = std::function<void(Form1&, MessageBoxes&)>;
 

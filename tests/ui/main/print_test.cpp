@@ -9,9 +9,9 @@
 namespace corvald::ui {
 namespace {
 
-    using testing::FakeMessageBoxes;
-    using testing::FakeWindowPrinter;
-    using testing::ShownMessage;
+    using fakes::FakeMessageBoxes;
+    using fakes::FakeWindowPrinter;
+    using fakes::ShownMessage;
 
     const ShownMessage kCheckPrinter { "Check printer", "Priter Error" };
 

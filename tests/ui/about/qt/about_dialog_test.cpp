@@ -24,10 +24,10 @@ class AboutDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    testing::FakeRegistry registry_;
+    fakes::FakeRegistry registry_;
     ui::about::HostFileSystem files_;
     ui::about::qt::QtProgramLauncher launcher_;
-    testing::FakeMessageBoxes messages_;
+    fakes::FakeMessageBoxes messages_;
     ui::about::SysInfoHost sysInfo_ { registry_, files_, launcher_, messages_ };
     std::unique_ptr<QtAboutDialogs> about_;
 
@@ -96,8 +96,8 @@ private slots:
     void leavesTheMainWindowUsable()
     {
         ui::Form1 form;
-        testing::FakeProgramLifetime program;
-        testing::FakeWindowPrinter printer(form);
+        fakes::FakeProgramLifetime program;
+        fakes::FakeWindowPrinter printer(form);
         ui::Form1Host host { messages_, program, printer, *about_ };
         ui::qt::MainWindow window(form, host);
         window.show();
