@@ -10,7 +10,6 @@ namespace corvald::calc {
 
 namespace {
 
-    constexpr int kFactorDecimals = 4;
     // writeNumber uses the exponent form outside 1E-4 <= |x| < 1E+15.
     constexpr int kSmallestFixedExponent = -4;
     constexpr int kLargestDoubleExponent = 308; // the largest double is 1.797...E+308
@@ -143,13 +142,19 @@ std::string writeNumber(double x)
 
 double roundToFourDecimals(double x)
 {
-    const DecimalDigits d = roundedToDecimals(significantDigits(x), kFactorDecimals, Tie::toEven);
-    return readNumber(fixedForm(d));
+    const DecimalDigits d
+        = roundedToDecimals(significantDigits(finite(x)), kFactorDecimals, Tie::toEven);
+    const std::string text = fixedForm(d);
+    double value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
+        throw Overflow();
+    return value;
 }
 
 std::string displayFormat(double x, int decimals)
 {
-    const DecimalDigits d = roundedToDecimals(significantDigits(x), decimals, Tie::awayFromZero);
+    const DecimalDigits d
+        = roundedToDecimals(significantDigits(finite(x)), decimals, Tie::awayFromZero);
     std::string text = grouped(wholePart(d));
     if (decimals > 0)
         text.append(".").append(fractionPart(d, decimals));

@@ -21,13 +21,19 @@ double readNumber(std::string_view text);
 // of a double (from 1.797693134862315E+308 on).
 std::string writeNumber(double x);
 
+// The decimals of a rounded V.C.F., in the calculation and on the screen.
+inline constexpr int kFactorDecimals = 4;
+
 // x rounded to a multiple of 0.0001; a tie in its 15-digit form goes to the even digit.
+// Raises Overflow for a value that is not finite or whose rounding exceeds the range
+// of a double, as writeNumber does.
 double roundToFourDecimals(double x);
 
 // x with exactly `decimals` digits after the point, rounded half away from zero
 // on its 15-digit form, the whole digits grouped in threes with ",", a negative
 // value in parentheses: 1004.31856985036 -> "1,004.319", -2.5 -> "(2.500)".
-// A value that rounds to zero is shown as zero, without parentheses.
+// A value that rounds to zero is shown as zero, without parentheses. Raises
+// Overflow for a value that is not finite.
 std::string displayFormat(double x, int decimals);
 
 } // namespace corvald::calc

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.Text1.Text = input.text();
     form.Combo1.Text = input.text();
     form.Combo2.Text = input.text();
-    testing::FakeMessageBoxes messages;
+    fakes::FakeMessageBoxes messages;
     fuzz::runCalculationTrigger(form, messages, choices >> 2);
     if (messages.shown.size() > 1 || !fuzz::directionIsConsistent(form))
         std::abort();

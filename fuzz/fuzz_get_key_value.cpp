@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> bytes(data + 2, data + size);
     if (data[1] & 0x80)
         bytes.resize(1018 + (data[1] & 0x0F), 'x');
-    testing::FakeRegistry registry;
+    fakes::FakeRegistry registry;
     const std::string key = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
     if (data[1] & 1)
         registry.setBytes(key, "PATH", type, bytes);

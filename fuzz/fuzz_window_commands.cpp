@@ -35,7 +35,7 @@ bool inNormalDress(const ui::Form1& form)
 
 void calculate(ui::Form1& form, unsigned trigger)
 {
-    testing::FakeMessageBoxes messages;
+    fakes::FakeMessageBoxes messages;
     fuzz::runCalculationTrigger(form, messages, trigger);
     require(messages.shown.size() <= 1);
     if (messages.shown.empty()) {
@@ -47,8 +47,8 @@ void calculate(ui::Form1& form, unsigned trigger)
 
 void print(ui::Form1& form, unsigned failures)
 {
-    testing::FakeMessageBoxes messages;
-    testing::FakeWindowPrinter printer(form, static_cast<int>(failures % 4) - 1);
+    fakes::FakeMessageBoxes messages;
+    fakes::FakeWindowPrinter printer(form, static_cast<int>(failures % 4) - 1);
     ui::mnuPintItem_Click(form, messages, printer);
     require(messages.shown.size() <= 2 && printer.pages.size() <= 1);
     require(inNormalDress(form));

@@ -67,6 +67,21 @@ namespace {
         EXPECT_THROW(writeNumber(std::numeric_limits<double>::infinity()), Overflow);
     }
 
+    // An infinite or undefined result reaches no caption and no factor as a number.
+    TEST(NumberText, RaisesOverflowForAValueThatIsNotFinite)
+    {
+        const double inf = std::numeric_limits<double>::infinity();
+        for (double x : { inf, -inf, std::numeric_limits<double>::quiet_NaN() }) {
+            EXPECT_THROW(writeNumber(x), Overflow) << x;
+            EXPECT_THROW(roundToFourDecimals(x), Overflow) << x;
+            EXPECT_THROW(displayFormat(x, 3), Overflow) << x;
+            EXPECT_THROW(displayFormat(x, 0), Overflow) << x;
+        }
+        EXPECT_THROW(roundToFourDecimals(std::numeric_limits<double>::max()), Overflow);
+        EXPECT_THROW(roundToFourDecimals(-std::numeric_limits<double>::max()), Overflow);
+        EXPECT_EQ(roundToFourDecimals(1e300), 1e300);
+    }
+
     TEST(WriteNumber, ReadsBackToTheSameFifteenDigits)
     {
         for (double x : { 0.995745689260984, 1004.31856985036, 1.7e308, 2.5e-300, -0.0011 })

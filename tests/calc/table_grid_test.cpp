@@ -9,7 +9,7 @@
 namespace corvald::calc {
 namespace {
 
-    // The published coefficients carry 14 decimals.
+    // The expected coefficients are given to 14 decimals.
     constexpr double kHalfLastPlace = 0.5e-14;
 
     TEST(TempCorr, RoundsAtTheThresholdsAboveEachMidpoint)

@@ -4,22 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace corvald::calc {
 namespace {
 
-    struct WorkedValue {
+    struct ExpectedFactor {
         double density; // kg/m3
         double temperature; // °C
         double factor;
         double rounded;
     };
 
-    // The published values carry 11 decimals; the platform's exp may differ in the last.
+    // The expected factors are given to 11 decimals; the platform's exp may differ in the last.
     constexpr double kLastPlace = 1e-11;
 
-    TEST(VCF53A, MatchesTheWorkedValues)
+    TEST(VCF53A, MatchesElevenDecimalFactorsAcrossTheDensityAndTemperatureRange)
     {
-        const WorkedValue values[] = {
+        const ExpectedFactor values[] = {
             { 850, 30, 0.98720573638, 0.9872 },
             { 850, -18, 1.02779311466, 1.0278 },
             { 850, 95, 0.93082829197, 0.9308 },
@@ -36,10 +38,25 @@ namespace {
         }
     }
 
-    TEST(VCF53A, GivesTheFifteenDigitFactorsOfTheWindowsWorkedExample)
+    TEST(VCF53A, GivesTheFifteenDigitFactorsOfPoint85InVacuumAndInAirAt20Degrees)
     {
         EXPECT_EQ(writeNumber(VCF53A(850, "20.0")), "0.995745689260984");
         EXPECT_EQ(writeNumber(VCF53A(0.8489 * 1000, "20.0")), "0.995734642863381");
+    }
+
+    // Points of the window's pick lists (kg/litre, °C) where dividing once by the
+    // density squared, or computing 0.8·(Δt·α) or (0.8·α)·Δt, changes the last digit.
+    TEST(VCF53A, KeepsItsOrderOfOperationsToTheFifteenthDigit)
+    {
+        const std::array<std::array<const char*, 3>, 4> cases = { {
+            { "0.7000", "31.7", "0.978949257387071" },
+            { "0.7007", "85.4", "0.910068367654755" },
+            { "0.7007", "65.0", "0.936456100227466" },
+            { "0.7015", "84.6", "0.911312835002017" },
+        } };
+        for (const auto& [density, temperature, factor] : cases)
+            EXPECT_EQ(writeNumber(VCF53A(readNumber(density) * 1000, temperature)), factor)
+                << density << " " << temperature;
     }
 
     TEST(VCF53A, IsExactlyOneAtFifteenDegreesAndOutsideTheDensityRange)

@@ -1,14 +1,18 @@
 #include "calc/failure.h"
+#include "calc/number_text.h"
 #include "calc/vcf54b.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <tuple>
 
 namespace corvald::calc {
 namespace {
 
     constexpr double kLastPlace = 1e-11;
 
-    TEST(VCF54bInterpolerad, MatchesTheWorkedValues)
+    TEST(VCF54bInterpolerad, MatchesElevenDecimalFactorsInEachBand)
     {
         const std::tuple<double, double, double> cases[]
             = { { 700, 30, 0.97987733731 }, { 780, 30, 0.98429301774 }, { 800, 30, 0.98600888693 },
@@ -16,6 +20,22 @@ namespace {
                   { 654, -18, 1.04807865001 }, { 1074.9, 95, 0.95021929442 } };
         for (const auto& [density, temperature, factor] : cases)
             EXPECT_NEAR(VCF54bInterpolerad(density, temperature), factor, kLastPlace) << density;
+    }
+
+    // One density (kg/litre) of each band where dividing once by the density
+    // squared changes the last of the 15 digits.
+    TEST(VCF54bInterpolerad, KeepsItsOrderOfOperationsToTheFifteenthDigit)
+    {
+        const std::array<std::tuple<const char*, double, const char*>, 4> cases = { {
+            { "0.7011", 61.1, "0.937674000417336" },
+            { "0.7709", 25.8, "0.987567278479073" },
+            { "0.7876", 41.1, "0.974806530559062" },
+            { "0.8388", 72.2, "0.951014372204441" },
+        } };
+        for (const auto& [density, temperature, factor] : cases)
+            EXPECT_EQ(
+                writeNumber(VCF54bInterpolerad(readNumber(density) * 1000, temperature)), factor)
+                << density;
     }
 
     TEST(VCF54bInterpolerad, IsExactlyOneOutsideTheBandsAndAtFifteenDegrees)

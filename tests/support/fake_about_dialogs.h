@@ -2,7 +2,7 @@
 
 #include "ui/main/host.h"
 
-namespace corvald::testing {
+namespace corvald::fakes {
 
 // Counts the requests to show the About dialog.
 class FakeAboutDialogs : public ui::AboutDialogs {
@@ -11,4 +11,4 @@ public:
     int shown = 0;
 };
 
-} // namespace corvald::testing
+} // namespace corvald::fakes

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace corvald::testing {
+namespace corvald::fakes {
 
 struct ShownMessage {
     std::string prompt;
@@ -23,4 +23,4 @@ public:
     std::vector<ShownMessage> shown;
 };
 
-} // namespace corvald::testing
+} // namespace corvald::fakes

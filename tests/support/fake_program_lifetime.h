@@ -2,7 +2,7 @@
 
 #include "ui/main/host.h"
 
-namespace corvald::testing {
+namespace corvald::fakes {
 
 // Counts the requests to end the program; the program goes on.
 class FakeProgramLifetime : public ui::ProgramLifetime {
@@ -11,4 +11,4 @@ public:
     int endRequests = 0;
 };
 
-} // namespace corvald::testing
+} // namespace corvald::fakes

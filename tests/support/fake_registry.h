@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace corvald::testing {
+namespace corvald::fakes {
 
 // A registry of given keys and values that records what is opened and closed.
 class FakeRegistry : public ui::about::Registry {
@@ -81,4 +81,4 @@ public:
     int openKeys = 0;
 };
 
-} // namespace corvald::testing
+} // namespace corvald::fakes

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace corvald::testing {
+namespace corvald::fakes {
 
 // A printer that fails a given number of times, then prints: each page is the
 // window's model as it stood at the moment of printing.
@@ -39,4 +39,4 @@ public:
     std::vector<ui::Form1> pages;
 };
 
-} // namespace corvald::testing
+} // namespace corvald::fakes

@@ -19,10 +19,12 @@ namespace {
     constexpr double kAirBuoyancy = 0.0011; // kg/litre: density in vacuum less density in air
     constexpr double kKilogramsPerCubicMetrePerKgPerLitre = 1000;
     constexpr double kLowestTemperature = -18; // °C
-    constexpr double kLowestDensity = 0.610; // kg/litre, the factor's lower density bound
-    constexpr double kHighestDensity = 1.075; // kg/litre
+    // The densities (kg/litre) the crude-oil factor covers; outside them it would be 1.
+    constexpr double kLowestDensity
+        = calc::kCrudeLowestDensity / kKilogramsPerCubicMetrePerKgPerLitre;
+    constexpr double kHighestDensity
+        = calc::kCrudeHighestDensity / kKilogramsPerCubicMetrePerKgPerLitre;
     constexpr double kLowestQuantity = 0;
-    constexpr int kFactorDecimals = 4;
     constexpr int kVolumeDecimals = 3;
 
     struct Message {
@@ -42,8 +44,8 @@ namespace {
     constexpr std::string_view kDensityPrompt = "Ente density from 0.610 to 1.075";
     constexpr std::string_view kDensityPromptMenu = "Ente density from 0.650 to 1.075";
 
-    // The steps of a run fall into three failure scopes; a failure inside a scope
-    // (a text that is no number, a result that is not finite) shows its message.
+    // A run falls into three failure scopes; a failure inside a scope (a text
+    // that is no number, a result that is not finite) shows the scope's message.
     enum class Scope { density, quantity, temperature };
 
     Message failureMessage(Scope scope, MessageSet set)
@@ -59,19 +61,20 @@ namespace {
         return { set == MessageSet::menu ? kDensityPromptMenu : kDensityPrompt, kCheckInput };
     }
 
-    // The steps of one scope return the message of a failed check, if any.
+    // The work of one scope returns the message of a failed check, if any.
     using Outcome = std::optional<Message>;
 
-    template <class Steps> Outcome inScope(Scope scope, MessageSet set, Steps steps)
+    template <class Work> Outcome inScope(Scope scope, MessageSet set, Work work)
     {
         try {
-            return steps();
+            return work();
         } catch (const calc::Failure&) {
             return failureMessage(scope, set);
         }
     }
 
-    // Steps 1 to 5: the density in air, the density used, the empty inputs.
+    // Shows the density in air and the density used (the entered one in vacuum,
+    // the one in air otherwise), then asks for an empty quantity or temperature.
     Outcome settleDensity(Form1& form, MessageSet set)
     {
         const double density = readNumber(form.Combo2.Text);
@@ -104,8 +107,8 @@ namespace {
         return std::nullopt;
     }
 
-    // Step 8. Besides the upper bound, a density below the factor's range is
-    // rejected, entered or used: the factor would silently be 1 there.
+    // Rejects an entered density outside the factor's range, and a density used
+    // below it: the factor would silently be 1 there.
     Outcome checkDensity(const Form1& form)
     {
         const double entered = readNumber(form.Combo2.Text);
@@ -120,7 +123,7 @@ namespace {
         return calc::roundToFourDecimals(readNumber(form.Label10.Caption));
     }
 
-    // Step 10: a volume at the observed temperature gives the mass.
+    // A volume at the observed temperature gives the volume at 15 °C and the mass.
     void volumeToMass(Form1& form)
     {
         const double volume15 = finite(roundedFactor(form) * readNumber(form.Text1.Text));
@@ -130,7 +133,7 @@ namespace {
         form.Label14.Caption = writeNumber(mass);
     }
 
-    // Step 11: a mass gives the volume at the observed temperature.
+    // A mass gives the volume at 15 °C and the volume at the observed temperature.
     void massToVolume(Form1& form)
     {
         const double volume15
@@ -142,12 +145,14 @@ namespace {
 
     void showResults(Form1& form)
     {
-        form.Label10.Caption = displayFormat(readNumber(form.Label10.Caption), kFactorDecimals);
+        form.Label10.Caption
+            = displayFormat(readNumber(form.Label10.Caption), calc::kFactorDecimals);
         form.Label13.Caption = displayFormat(readNumber(form.Label13.Caption), kVolumeDecimals);
         form.Label14.Caption = displayFormat(readNumber(form.Label14.Caption), kVolumeDecimals);
     }
 
-    // Steps 8 to 12.
+    // Checks the density, writes the 15-digit factor, the two results in the
+    // run's direction, then shows all three rounded for display.
     Outcome computeResults(Form1& form)
     {
         if (auto rejection = checkDensity(form))

@@ -4,9 +4,6 @@ namespace corvald::ui {
 
 namespace {
 
-    constexpr std::string_view kVolumeCaption = "Volume at observed temp.";
-    constexpr std::string_view kMassCaption = "Tonnes";
-
     // Empties the quantity and the two results, then writes the four captions.
     void setDirection(Form1& form, std::string_view quantityCaption, std::string_view quantityUnit,
         std::string_view resultCaption, std::string_view resultUnit)

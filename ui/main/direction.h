@@ -9,6 +9,9 @@
 
 namespace corvald::ui {
 
+// The caption and the unit of a volume and of a mass, as the window shows them.
+inline constexpr std::string_view kVolumeCaption = "Volume at observed temp.";
+inline constexpr std::string_view kMassCaption = "Tonnes";
 inline constexpr std::string_view kMassUnit = "mt";
 inline constexpr std::string_view kVolumeUnit = "m3";
 

@@ -1,5 +1,7 @@
 #include "ui/main/form1_design.h"
 
+#include "ui/main/direction.h"
+
 namespace corvald::ui {
 
 namespace {
@@ -7,18 +9,18 @@ namespace {
 } // namespace
 
 const std::array<LabelDesign, 26> kForm1Labels = { {
-    { "Label1", &Form1::Label1, "Volume at observed temp.", { 120, 240, 1845, 195 } },
+    { "Label1", &Form1::Label1, kVolumeCaption, { 120, 240, 1845, 195 } },
     { "Label2", &Form1::Label2, "Temperature", { 120, 720, 900, 195 } },
     { "Label3", &Form1::Label3, "Density (vac.)at 15", { 120, 1200, 1335, 195 } },
     { "Label4", &Form1::Label4, "V.C.F.", { 120, 2280, 435, 195 } },
     { "Label5", &Form1::Label5, "Volume at 15 ", { 120, 2760, 975, 195 } },
-    { "Label6", &Form1::Label6, "Tonnes", { 120, 3240, 540, 195 } },
-    { "Label7", &Form1::Label7, "m3", { 3240, 240, 210, 195 } },
+    { "Label6", &Form1::Label6, kMassCaption, { 120, 3240, 540, 195 } },
+    { "Label7", &Form1::Label7, kVolumeUnit, { 3240, 240, 210, 195 } },
     { "Label8", &Form1::Label8, "C", { 3360, 840, 105, 195 } },
     { "Label9", &Form1::Label9, "kg/lit", { 3240, 1200, 360, 195 } },
     { "Label10", &Form1::Label10, "", { 2160, 2160, 975, 375 }, kFramed, false },
-    { "Label11", &Form1::Label11, "m3", { 3240, 2880, 210, 195 } },
-    { "Label12", &Form1::Label12, "mt", { 3240, 3360, 165, 195 } },
+    { "Label11", &Form1::Label11, kVolumeUnit, { 3240, 2880, 210, 195 } },
+    { "Label12", &Form1::Label12, kMassUnit, { 3240, 3360, 165, 195 } },
     { "Label13", &Form1::Label13, "", { 2160, 2640, 975, 375 }, kFramed, false },
     { "Label14", &Form1::Label14, "", { 2160, 3120, 975, 375 }, kFramed, false },
     { "Label15", &Form1::Label15, "o", { 1560, 1080, 75, 150 } },

@@ -6,7 +6,7 @@
 namespace corvald::ui::about {
 namespace {
 
-    using testing::FakeRegistry;
+    using fakes::FakeRegistry;
 
     constexpr const char* kKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 

@@ -9,9 +9,9 @@
 namespace corvald::ui::about {
 namespace {
 
-    using testing::FakeMessageBoxes;
-    using testing::FakeRegistry;
-    using testing::ShownMessage;
+    using fakes::FakeMessageBoxes;
+    using fakes::FakeRegistry;
+    using fakes::ShownMessage;
 
     const ShownMessage kUnavailable { "System Information Is Unavailable At This Time", "Corvald" };
 

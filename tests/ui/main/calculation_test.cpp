@@ -9,8 +9,8 @@
 namespace corvald::ui {
 namespace {
 
-    using testing::FakeMessageBoxes;
-    using testing::ShownMessage;
+    using fakes::FakeMessageBoxes;
+    using fakes::ShownMessage;
 
     using Trigger = std::function<void(Form1&, MessageBoxes&)>;
 
@@ -56,7 +56,7 @@ namespace {
         FakeMessageBoxes messages;
     };
 
-    TEST_F(Calculation, WorkedExampleInVacuum)
+    TEST_F(Calculation, AThousandCubicMetresAt20DegreesOfDensityPoint85InVacuum)
     {
         enter("1000", "20.0", "0.8500");
         button();
@@ -66,7 +66,7 @@ namespace {
             results(), (std::vector<std::string> { "0.8489", "0.9957", "995.700", "846.345" }));
     }
 
-    TEST_F(Calculation, WorkedExampleInAirUsesTheDensityInAirForFactorAndMass)
+    TEST_F(Calculation, AThousandCubicMetresInAirUseTheDensityInAirForFactorAndMass)
     {
         enter("1000", "20.0", "0.8500");
         chooseAir();
@@ -77,7 +77,7 @@ namespace {
             results(), (std::vector<std::string> { "0.8489", "0.9957", "995.700", "845.250" }));
     }
 
-    TEST_F(Calculation, WorkedExampleFromAMass)
+    TEST_F(Calculation, EightHundredFiftyTonnesAt20DegreesAreAThousandCubicMetresAt15)
     {
         Command1_Click(form);
         enter("850", "20.0", "0.8500");
@@ -87,7 +87,7 @@ namespace {
             results(), (std::vector<std::string> { "0.8489", "0.9957", "1,000.000", "1,004.319" }));
     }
 
-    TEST_F(Calculation, WorkedExampleFromAMassInAir)
+    TEST_F(Calculation, TheMassInAirOfAThousandCubicMetresGivesThemBack)
     {
         Command1_Click(form);
         enter("845.25", "20.0", "0.8500");
@@ -171,17 +171,33 @@ namespace {
 
     class Rejections : public Calculation, public ::testing::WithParamInterface<Rejection> { };
 
-    TEST_P(Rejections, ShowTheirMessageFromButtonAndMenu)
+    // The button and both option buttons word their messages alike; File >
+    // Calculate words two of them its own way.
+    TEST_P(Rejections, ShowTheirMessageFromButtonsOptionsAndMenu)
     {
         const Rejection& r = GetParam();
-        if (r.massDirection)
-            Command1_Click(form);
-        enter(r.quantity, r.temperature, r.density);
-        button();
-        expectOnlyMessage(r.standard);
-        messages.shown.clear();
-        menu();
-        expectOnlyMessage(r.menu);
+        const struct {
+            const char* name;
+            Trigger trigger;
+            OptionButton Form1::*chosen;
+            const ShownMessage& expected;
+        } runs[] = {
+            { "CALCULATE", Command3_Click, &Form1::Option3, r.standard },
+            { "Vacuum", Option3_Click, &Form1::Option3, r.standard },
+            { "Air", Option4_Click, &Form1::Option4, r.standard },
+            { "File > Calculate", mnuCalculateItem_Click, &Form1::Option3, r.menu },
+        };
+        for (const auto& run : runs) {
+            SCOPED_TRACE(run.name);
+            form = Form1();
+            messages.shown.clear();
+            if (r.massDirection)
+                Command1_Click(form);
+            enter(r.quantity, r.temperature, r.density);
+            form.choose(run.chosen);
+            run.trigger(form, messages);
+            expectOnlyMessage(run.expected);
+        }
     }
 
     INSTANTIATE_TEST_SUITE_P(InOrderOfChecks, Rejections,

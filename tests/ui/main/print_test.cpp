@@ -9,9 +9,9 @@
 namespace corvald::ui {
 namespace {
 
-    using testing::FakeMessageBoxes;
-    using testing::FakeWindowPrinter;
-    using testing::ShownMessage;
+    using fakes::FakeMessageBoxes;
+    using fakes::FakeWindowPrinter;
+    using fakes::ShownMessage;
 
     const ShownMessage kCheckPrinter { "Check printer", "Priter Error" };
 
@@ -65,7 +65,7 @@ namespace {
 
     class Print : public ::testing::Test {
     protected:
-        void calculateWorkedExample()
+        void calculateAThousandCubicMetres()
         {
             form.Text1.Text = "1000";
             form.Combo1.Text = "20.0";
@@ -80,7 +80,7 @@ namespace {
 
     TEST_F(Print, PrintsThePictureInThePrintDressAndRestoresTheWindow)
     {
-        calculateWorkedExample();
+        calculateAThousandCubicMetres();
         FakeWindowPrinter printer(form);
         print(printer);
         ASSERT_EQ(printer.pages.size(), 1u);
@@ -121,7 +121,7 @@ namespace {
 
     TEST_F(Print, WithoutAPrinterSaysCheckPrinterTwiceAndRestoresTheWindow)
     {
-        calculateWorkedExample();
+        calculateAThousandCubicMetres();
         FakeWindowPrinter printer(form, FakeWindowPrinter::kAlwaysFails);
         print(printer);
         EXPECT_EQ(messages.shown, (std::vector<ShownMessage> { kCheckPrinter, kCheckPrinter }));

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,10 +25,10 @@ class AboutDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    testing::FakeRegistry registry_;
+    fakes::FakeRegistry registry_;
     ui::about::HostFileSystem files_;
     ui::about::qt::QtProgramLauncher launcher_;
-    testing::FakeMessageBoxes messages_;
+    fakes::FakeMessageBoxes messages_;
     ui::about::SysInfoHost sysInfo_ { registry_, files_, launcher_, messages_ };
     std::unique_ptr<QtAboutDialogs> about_;
 
@@ -62,7 +63,8 @@ private slots:
         AboutDialog* dialog = open();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("About CORVALD"));
-        QCOMPARE(control<QLabel>(dialog, "lblVersion")->text(), QStringLiteral("Version 2.1.0"));
+        QCOMPARE(control<QLabel>(dialog, "lblVersion")->text(),
+            QStringLiteral("Version " CORVALD_PROJECT_VERSION));
         QCOMPARE(control<QLabel>(dialog, "lblTitle")->text(), QStringLiteral("CORVALD"));
         QVERIFY(!dialog->isModal());
         QCOMPARE(dialog->size(), QSize(362, 268));
@@ -96,8 +98,8 @@ private slots:
     void leavesTheMainWindowUsable()
     {
         ui::Form1 form;
-        testing::FakeProgramLifetime program;
-        testing::FakeWindowPrinter printer(form);
+        fakes::FakeProgramLifetime program;
+        fakes::FakeWindowPrinter printer(form);
         ui::Form1Host host { messages_, program, printer, *about_ };
         ui::qt::MainWindow window(form, host);
         window.show();
@@ -134,7 +136,8 @@ private slots:
         QVERIFY(closed());
         AboutDialog* second = open();
         QVERIFY(second);
-        QCOMPARE(control<QLabel>(second, "lblVersion")->text(), QStringLiteral("Version 2.1.0"));
+        QCOMPARE(control<QLabel>(second, "lblVersion")->text(),
+            QStringLiteral("Version " CORVALD_PROJECT_VERSION));
     }
 
     void enterOnSystemInfoPressesIt()
@@ -190,18 +193,21 @@ private slots:
         QVERIFY(!timedOut);
     }
 
-    // A stub named like a listed tool, first on PATH, leaves a mark when started.
+    // A stub of the first listed tool, alone on PATH so that no tool installed on
+    // the machine is started, writes its name and arguments when started.
     void startsTheSystemInformationToolFoundOnThePath()
     {
         QTemporaryDir tools;
         const QString mark = tools.filePath(QStringLiteral("started"));
-        QFile stub(tools.filePath(QStringLiteral("hardinfo")));
+        const QString stubPath = tools.filePath(QStringLiteral("hardinfo2"));
+        QFile stub(stubPath);
         QVERIFY(stub.open(QIODevice::WriteOnly));
-        stub.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(mark).toUtf8());
+        stub.write(QStringLiteral("#!/bin/sh\necho \"$0 $#\" > '%1'\n").arg(mark).toUtf8());
         stub.close();
         stub.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", tools.path().toLocal8Bit() + ":" + savedPath);
+        const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
+        qputenv("PATH", tools.path().toLocal8Bit());
 
         ui::about::DesktopRegistry registry;
         ui::about::SysInfoHost host { registry, files_, launcher_, messages_ };
@@ -209,13 +215,15 @@ private slots:
         about.showAboutDialog();
         QTest::mouseClick(
             about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(mark); }, 5000));
+        QFile started(mark);
+        QVERIFY(QTest::qWaitFor([&] { return started.size() > 0; }, 5000));
+        QVERIFY(started.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(started.readAll()), stubPath + QStringLiteral(" 0\n"));
         QVERIFY(messages_.shown.empty());
 
         qputenv("PATH", tools.filePath(QStringLiteral("empty")).toLocal8Bit());
         QTest::mouseClick(
             about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
-        qputenv("PATH", savedPath);
         QCOMPARE(messages_.shown.size(), std::size_t(1));
         QCOMPARE(messages_.shown.front().title, std::string("Corvald"));
     }

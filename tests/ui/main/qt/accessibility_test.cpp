@@ -50,9 +50,9 @@ class AccessibilityTest : public QObject {
 private:
     ui::Form1 form_;
     ui::qt::QtMessageBoxes messages_;
-    testing::FakeProgramLifetime program_;
-    testing::FakeWindowPrinter printer_ { form_ };
-    testing::FakeAboutDialogs about_;
+    fakes::FakeProgramLifetime program_;
+    fakes::FakeWindowPrinter printer_ { form_ };
+    fakes::FakeAboutDialogs about_;
     ui::Form1Host host_ { messages_, program_, printer_, about_ };
 
     std::multimap<QString, Spoken> spoken(QWidget& window)

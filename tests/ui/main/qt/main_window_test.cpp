@@ -27,10 +27,10 @@ class MainWindowTest : public QObject {
 
 private:
     std::unique_ptr<ui::Form1> form_;
-    testing::FakeMessageBoxes messages_;
-    testing::FakeProgramLifetime program_;
-    std::unique_ptr<testing::FakeWindowPrinter> printer_;
-    testing::FakeAboutDialogs about_;
+    fakes::FakeMessageBoxes messages_;
+    fakes::FakeProgramLifetime program_;
+    std::unique_ptr<fakes::FakeWindowPrinter> printer_;
+    fakes::FakeAboutDialogs about_;
     std::unique_ptr<ui::Form1Host> host_;
     std::unique_ptr<ui::qt::MainWindow> window_;
 
@@ -73,7 +73,7 @@ private slots:
         form_ = std::make_unique<ui::Form1>();
         messages_.shown.clear();
         program_.endRequests = 0;
-        printer_ = std::make_unique<testing::FakeWindowPrinter>(*form_);
+        printer_ = std::make_unique<fakes::FakeWindowPrinter>(*form_);
         host_ = std::make_unique<ui::Form1Host>(
             ui::Form1Host { messages_, program_, *printer_, about_ });
         window_ = std::make_unique<ui::qt::MainWindow>(*form_, *host_);

@@ -62,10 +62,10 @@ class PrintEndToEndTest : public QObject {
 
 private:
     ui::Form1 form_;
-    testing::FakeMessageBoxes messages_;
-    testing::FakeProgramLifetime program_;
+    fakes::FakeMessageBoxes messages_;
+    fakes::FakeProgramLifetime program_;
     ui::qt::QtWindowPrinter printer_;
-    testing::FakeAboutDialogs about_;
+    fakes::FakeAboutDialogs about_;
     ui::Form1Host host_ { messages_, program_, printer_, about_ };
     std::unique_ptr<ui::qt::MainWindow> window_;
 

@@ -41,10 +41,10 @@ int main(int argc, char** argv)
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
 
     ui::Form1 form;
-    testing::FakeMessageBoxes messages;
-    testing::FakeProgramLifetime program;
-    testing::FakeWindowPrinter printer(form);
-    testing::FakeAboutDialogs about;
+    fakes::FakeMessageBoxes messages;
+    fakes::FakeProgramLifetime program;
+    fakes::FakeWindowPrinter printer(form);
+    fakes::FakeAboutDialogs about;
     ui::Form1Host host { messages, program, printer, about };
     ui::qt::MainWindow window(form, host);
     window.show();
@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     window.view().showModel();
     saved = save(window, folder.filePath(QStringLiteral("main-window-mt.png"))) && saved;
 
-    testing::FakeRegistry registry;
+    fakes::FakeRegistry registry;
     ui::about::HostFileSystem files;
     ui::about::qt::QtProgramLauncher launcher;
     ui::about::SysInfoHost sysInfo { registry, files, launcher, messages };
