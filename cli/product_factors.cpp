@@ -1,14 +1,14 @@
-#include "app/product_factors.h"
+#include "cli/product_factors.h"
 
-#include "app/calc_cli.h"
 #include "calc/failure.h"
 #include "calc/number_text.h"
 #include "calc/table_grid.h"
 #include "calc/vcf54b.h"
+#include "cli/calc_cli.h"
 
 #include <ostream>
 
-namespace corvald::app {
+namespace corvald::cli {
 
 namespace {
 
@@ -53,4 +53,4 @@ int printProductFactor(std::string_view density, std::string_view temperature, b
     return kExitComputed;
 }
 
-} // namespace corvald::app
+} // namespace corvald::cli

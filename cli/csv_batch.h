@@ -2,14 +2,14 @@
 // each. A bad row is reported in its own row and never stops the batch.
 #pragma once
 
-#include "app/window_calculation.h"
+#include "cli/window_calculation.h"
 
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace corvald::app {
+namespace corvald::cli {
 
 // The fields of one CSV line; a field in double quotes may hold commas and "" for a quote.
 std::vector<std::string> csvFields(std::string_view line);
@@ -22,4 +22,4 @@ std::string csvField(std::string_view text);
 // when every row was computed.
 bool runCsvBatch(std::istream& in, std::ostream& out, const WindowInput& defaults);
 
-} // namespace corvald::app
+} // namespace corvald::cli

@@ -4,10 +4,10 @@
 #include <iosfwd>
 #include <string_view>
 
-namespace corvald::app {
+namespace corvald::cli {
 
 // density: kg/m3 at 15 °C, temperature: °C, both as typed. Returns the exit status.
 int printProductFactor(std::string_view density, std::string_view temperature, bool onGrid,
     std::ostream& out, std::ostream& err);
 
-} // namespace corvald::app
+} // namespace corvald::cli

@@ -1,12 +1,12 @@
-#include "app/csv_batch.h"
+#include "cli/csv_batch.h"
 
-#include "app/calc_options.h"
+#include "cli/calc_options.h"
 
 #include <algorithm>
 #include <istream>
 #include <ostream>
 
-namespace corvald::app {
+namespace corvald::cli {
 
 namespace {
 
@@ -112,4 +112,4 @@ bool runCsvBatch(std::istream& in, std::ostream& out, const WindowInput& default
     return allComputed;
 }
 
-} // namespace corvald::app
+} // namespace corvald::cli

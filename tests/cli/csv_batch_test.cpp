@@ -1,11 +1,11 @@
-#include "app/calc_cli.h"
-#include "app/csv_batch.h"
+#include "cli/calc_cli.h"
+#include "cli/csv_batch.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-namespace corvald::app {
+namespace corvald::cli {
 namespace {
 
     constexpr const char* kHeader
@@ -68,4 +68,4 @@ namespace {
     TEST(CsvBatch, AnEmptyInputGivesTheHeaderOnly) { EXPECT_EQ(batch("", kExitComputed), kHeader); }
 
 } // namespace
-} // namespace corvald::app
+} // namespace corvald::cli

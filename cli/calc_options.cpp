@@ -1,8 +1,8 @@
-#include "app/calc_options.h"
+#include "cli/calc_options.h"
 
 #include <optional>
 
-namespace corvald::app {
+namespace corvald::cli {
 
 const std::string_view kUsage = R"(Usage:
   corvald-calc --quantity Q --temperature T --density D [--from m3|mt] [--basis vacuum|air] [--json]
@@ -166,4 +166,4 @@ ParsedCommandLine parseCommandLine(std::span<const std::string_view> args)
     return finish(options, given);
 }
 
-} // namespace corvald::app
+} // namespace corvald::cli

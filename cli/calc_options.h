@@ -1,14 +1,14 @@
 // The command line of corvald-calc.
 #pragma once
 
-#include "app/window_calculation.h"
+#include "cli/window_calculation.h"
 
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 
-namespace corvald::app {
+namespace corvald::cli {
 
 // text, json and csv run the window's crude-oil calculation; product and
 // productExact the refined-product factors on the table grid and on the exact inputs.
@@ -38,4 +38,4 @@ std::string_view basisName(Basis basis);
 
 extern const std::string_view kUsage;
 
-} // namespace corvald::app
+} // namespace corvald::cli

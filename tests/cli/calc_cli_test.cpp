@@ -1,11 +1,11 @@
-#include "app/calc_cli.h"
+#include "cli/calc_cli.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <vector>
 
-namespace corvald::app {
+namespace corvald::cli {
 namespace {
 
     struct CliRun {
@@ -135,4 +135,4 @@ namespace {
     }
 
 } // namespace
-} // namespace corvald::app
+} // namespace corvald::cli

@@ -1,12 +1,12 @@
-#include "app/calc_cli.h"
+#include "cli/calc_cli.h"
 
-#include "app/calc_options.h"
-#include "app/csv_batch.h"
-#include "app/product_factors.h"
+#include "cli/calc_options.h"
+#include "cli/csv_batch.h"
+#include "cli/product_factors.h"
 
 #include <ostream>
 
-namespace corvald::app {
+namespace corvald::cli {
 
 namespace {
 
@@ -71,4 +71,4 @@ int runCalcCli(
     return runOne(options, out, err);
 }
 
-} // namespace corvald::app
+} // namespace corvald::cli

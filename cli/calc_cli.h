@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-namespace corvald::app {
+namespace corvald::cli {
 
 inline constexpr int kExitComputed = 0;
 inline constexpr int kExitRejected = 1;
@@ -15,4 +15,4 @@ inline constexpr int kExitUsage = 2;
 int runCalcCli(
     std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
 
-} // namespace corvald::app
+} // namespace corvald::cli
