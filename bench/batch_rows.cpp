@@ -52,10 +52,11 @@ namespace {
     {
         if (s.percent(1))
             return; // left empty: the window asks for a value
-        if (s.percent(1))
-            out += '+';
+        const bool plus = s.percent(1);
         if (s.percent(1))
             out += '-'; // below zero: rejected
+        else if (plus)
+            out += '+';
         if (s.percent(10))
             appendFixed(out, s.between(0, 9'999'999'999), 1); // up to a billion
         else if (s.percent(20))
