@@ -1,74 +1,102 @@
 #include "cli/calc_cli.h"
 
-#include "cli/calc_options.h"
+#include "cli/command_line.h"
 #include "cli/csv_batch.h"
 #include "cli/product_factors.h"
+#include "cli/report.h"
+#include "cli/usage.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <ostream>
 
 namespace corvald::cli {
 
 namespace {
 
-    void printLine(std::ostream& out, const ui::RowCaption& row, const std::string& value)
+    // Writes the whole report at once, after everything was computed.
+    int report(const Outcome& outcome, Format format, const Streams& s)
     {
-        out << row.caption << "  " << value;
-        if (!row.unit.empty())
-            out << ' ' << row.unit;
-        out << '\n';
+        if (outcome.rejection)
+            reportRejection(s.err, *outcome.rejection);
+        if (format == Format::json)
+            s.out << jsonReport(outcome);
+        else if (!outcome.rejection)
+            s.out << textReport(outcome);
+        return outcome.rejection ? kExitRejected : kExitComputed;
     }
 
-    void printLines(std::ostream& out, const WindowResults& r)
+    int batch(const Invocation& invocation, const Streams& s)
     {
-        printLine(out, r.densityInAirRow, r.densityInAir);
-        printLine(out, r.factorRow, r.factor);
-        printLine(out, r.volume15Row, r.volume15);
-        printLine(out, r.resultRow, r.result);
-    }
-
-    // The captions hold only digits, ",", ".", "(", ")" and the unit: no escaping is needed.
-    void printJson(std::ostream& out, const WindowResults& r)
-    {
-        out << "{\"density_air\": \"" << r.densityInAir << "\", \"vcf\": \"" << r.factor
-            << "\", \"volume_15\": \"" << r.volume15 << "\", \"result\": \"" << r.result
-            << "\", \"result_unit\": \"" << r.resultRow.unit << "\"}\n";
-    }
-
-    int runOne(const CalcOptions& options, std::ostream& out, std::ostream& err)
-    {
-        const WindowOutcome outcome = calculateOnFreshWindow(options.input);
-        if (outcome.rejection) {
-            err << outcome.rejection->title << ": " << outcome.rejection->prompt << '\n';
-            return kExitRejected;
+        std::ifstream file;
+        std::istream* in = &s.in;
+        if (!invocation.rowsFile.empty() && invocation.rowsFile != "-") {
+            file.open(invocation.rowsFile, std::ios::binary);
+            if (!file) {
+                s.err << kProgramName << ": " << invocation.rowsFile << ": " << std::strerror(errno)
+                      << '\n';
+                return kExitRejected;
+            }
+            in = &file;
         }
-        if (options.form == OutputForm::json)
-            printJson(out, outcome.results);
-        else
-            printLines(out, outcome.results);
-        return kExitComputed;
+        Progress progress(s.errIsTerminal ? &s.err : nullptr);
+        const BatchEnd end
+            = runBatch(*in, s.out, s.err, invocation.format, invocation.input, progress);
+        return end == BatchEnd::allComputed ? kExitComputed : kExitRejected;
+    }
+
+    int run(const Invocation& invocation, const Streams& s)
+    {
+        const WindowInput& input = invocation.input;
+        switch (invocation.mode) {
+        case Mode::batch:
+            return batch(invocation, s);
+        case Mode::product:
+        case Mode::productExact:
+            return report(
+                productFactor(input.density, input.temperature, invocation.mode == Mode::product),
+                invocation.format, s);
+        case Mode::crude:
+            break;
+        }
+        return report(crudeOutcome(calculateOnFreshWindow(input)), invocation.format, s);
+    }
+
+    // A status of 0 or 1 when the output reached its destination; otherwise
+    // the failure is reported and the status is 1.
+    int delivered(int status, const Streams& s)
+    {
+        s.out.flush();
+        if (s.out)
+            return status;
+        s.err << kProgramName << ": write error";
+        if (errno != 0)
+            s.err << ": " << std::strerror(errno);
+        s.err << '\n';
+        return kExitRejected;
     }
 
 } // namespace
 
-int runCalcCli(
-    std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err)
+int runCalcCli(std::span<const std::string_view> args, const Streams& streams)
 {
-    const ParsedCommandLine parsed = parseCommandLine(args);
-    if (std::holds_alternative<ShowHelp>(parsed)) {
-        out << kUsage;
-        return kExitComputed;
-    }
+    errno = 0; // a write error names its cause when the writing left one here
+    const CommandLine parsed = parseCommandLine(args);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        err << "corvald-calc: " << error->reason << "\n\n" << kUsage;
+        streams.err << kProgramName << ": " << error->reason << ". Try '" << kProgramName
+                    << " --help'\n";
         return kExitUsage;
     }
-    const auto& options = std::get<CalcOptions>(parsed);
-    if (options.form == OutputForm::product || options.form == OutputForm::productExact)
-        return printProductFactor(options.input.density, options.input.temperature,
-            options.form == OutputForm::product, out, err);
-    if (options.form == OutputForm::csv)
-        return runCsvBatch(in, out, options.input) ? kExitComputed : kExitRejected;
-    return runOne(options, out, err);
+    if (std::holds_alternative<ShowHelp>(parsed)) {
+        streams.out << kUsage;
+        return delivered(kExitComputed, streams);
+    }
+    if (std::holds_alternative<ShowVersion>(parsed)) {
+        streams.out << kVersion;
+        return delivered(kExitComputed, streams);
+    }
+    return delivered(run(std::get<Invocation>(parsed), streams), streams);
 }
 
 } // namespace corvald::cli
