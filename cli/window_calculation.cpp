@@ -1,9 +1,9 @@
-#include "app/window_calculation.h"
+#include "cli/window_calculation.h"
 
 #include "ui/main/calculation.h"
 #include "ui/main/direction.h"
 
-namespace corvald::app {
+namespace corvald::cli {
 
 namespace {
 
@@ -40,4 +40,4 @@ WindowOutcome calculateOnFreshWindow(const WindowInput& input)
     return { message.rejection, resultsOf(form) };
 }
 
-} // namespace corvald::app
+} // namespace corvald::cli

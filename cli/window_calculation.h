@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace corvald::app {
+namespace corvald::cli {
 
 enum class Direction { volumeToMass, massToVolume };
 enum class Basis { vacuum, air };
@@ -40,4 +40,4 @@ struct WindowOutcome {
 
 WindowOutcome calculateOnFreshWindow(const WindowInput& input);
 
-} // namespace corvald::app
+} // namespace corvald::cli
