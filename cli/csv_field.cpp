@@ -43,9 +43,11 @@ void appendCsvField(std::string& out, std::string_view text)
 
 std::string spreadsheetSafe(std::string_view text)
 {
+    std::string safe;
     if (startsLikeAFormula(text) && !isNumber(text))
-        return "'" + std::string(text);
-    return std::string(text);
+        safe += '\'';
+    safe += text;
+    return safe;
 }
 
 } // namespace corvald::cli
