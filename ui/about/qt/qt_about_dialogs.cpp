@@ -1,7 +1,7 @@
 #include "ui/about/qt/qt_about_dialogs.h"
 
 #include "ui/about/qt/about_dialog.h"
-#include "ui/main/qt/qt_text.h"
+#include "ui/shared/qt/qt_text.h"
 
 #include <QProcess>
 

@@ -1,4 +1,4 @@
-#include "ui/main/qt/window_fonts.h"
+#include "ui/shared/qt/window_fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // names, and the engraved rules.
 #pragma once
 
-#include "ui/main/form1_design.h"
+#include "ui/shared/design.h"
 
 #include <QRect>
 

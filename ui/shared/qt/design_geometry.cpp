@@ -1,6 +1,6 @@
-#include "ui/main/qt/design_geometry.h"
+#include "ui/shared/qt/design_geometry.h"
 
-#include "ui/main/qt/qt_text.h"
+#include "ui/shared/qt/qt_text.h"
 
 #include <QPainter>
 #include <QWidget>
