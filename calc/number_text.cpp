@@ -141,11 +141,19 @@ std::string writeNumber(double x)
     return fixedForm(d);
 }
 
-double roundToFourDecimals(double x)
+double roundToFourDecimals(double x) { return roundToDecimals(x, kFactorDecimals); }
+
+std::string fixedDecimals(double x, int decimals)
 {
-    const DecimalDigits d = roundedToDecimals(significantDigits(x), kFactorDecimals, Tie::toEven);
-    return readNumber(fixedForm(d));
+    const DecimalDigits d = roundedToDecimals(significantDigits(finite(x)), decimals, Tie::toEven);
+    std::string text = d.negative ? "-" : "";
+    text += wholePart(d);
+    if (decimals > 0)
+        text.append(".").append(fractionPart(d, decimals));
+    return text;
 }
+
+double roundToDecimals(double x, int decimals) { return readNumber(fixedDecimals(x, decimals)); }
 
 std::string displayFormat(double x, int decimals)
 {

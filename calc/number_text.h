@@ -24,6 +24,11 @@ std::string writeNumber(double x);
 // x rounded to a multiple of 0.0001; a tie in its 15-digit form goes to the even digit.
 double roundToFourDecimals(double x);
 
+// x rounded as roundToFourDecimals does, to `decimals` places, written with exactly
+// that many digits after the point, no grouping, "-" for negatives: "0.9950", "786.65".
+std::string fixedDecimals(double x, int decimals);
+double roundToDecimals(double x, int decimals);
+
 // x with exactly `decimals` digits after the point, rounded half away from zero
 // on its 15-digit form, the whole digits grouped in threes with ",", a negative
 // value in parentheses: 1004.31856985036 -> "1,004.319", -2.5 -> "(2.500)".
