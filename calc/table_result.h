@@ -30,7 +30,7 @@ struct TableResult {
     TableValue result; // unrounded
     int decimals = 0; // places of the rounded result
     std::string rounded; // the result with exactly `decimals` places
-    int iterations = 0; // factors computed to find a base density; 0 for a factor table
+    int iterations = 0; // Newton steps taken to find a base density; 0 for a factor table
 };
 
 // The constants of a band as the standard names them: K0 and K1, or A and B in the
