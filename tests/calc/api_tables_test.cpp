@@ -24,7 +24,7 @@ namespace {
 
     TEST(ApiTables, GiveThePublishedValues)
     {
-        // Issue values, and the "ASTM Tables Calc" sheet (scribd.com/document/192833803):
+        // Published values, and the "ASTM Tables Calc" sheet (scribd.com/document/192833803):
         // 6A 93.5 at 92 °F -> 0.97213, 6B 63 at 75 °F -> 0.9895, 5A 8.5 at 210 °F -> 2.28,
         // 5B 10.5 at 135 °F -> 6.74.
         EXPECT_EQ(table6A(27.1, 112.1).rounded, "0.9775");
