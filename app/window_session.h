@@ -14,7 +14,8 @@
 namespace corvald::app {
 
 // Names the application ("Corvald", the title of a message box without one)
-// and gives every window the program's icon and font. Call after creating the QApplication.
+// and its desktop entry, and gives every window the program's icon and font.
+// Call after creating the QApplication.
 void prepareApplication();
 
 class WindowSession {
