@@ -3,6 +3,7 @@
 #include "ui/main/form1_design.h"
 #include "ui/main/pick_lists.h"
 #include "ui/main/qt/design_geometry.h"
+#include "ui/main/qt/form1_accessible.h"
 #include "ui/main/qt/pick_list_model.h"
 #include "ui/main/qt/qt_text.h"
 #include "ui/main/qt/window_fonts.h"
@@ -15,6 +16,9 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
+#include <tuple>
 
 namespace corvald::ui::qt {
 
@@ -43,6 +47,42 @@ namespace {
         return border == Border::fixedSingle ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame;
     }
 
+    // The result boxes, each with the caption label of its row and the row's caption and unit.
+    struct ResultRow {
+        Label Form1::*caption;
+        Label Form1::*result;
+        RowCaption (*row)(const Form1&);
+    };
+    constexpr ResultRow kResultRows[] = {
+        { &Form1::Label24, &Form1::Label23, densityInAirRow },
+        { &Form1::Label4, &Form1::Label10, factorRow },
+        { &Form1::Label5, &Form1::Label13, volume15Row },
+        { &Form1::Label6, &Form1::Label14, resultRow },
+    };
+
+    // Labels a screen reader passes over: the degree signs drawn beside the
+    // captions (the names of their rows say "°C"), the holders that the pick
+    // lists cover, and the hidden density used.
+    constexpr Label Form1::*kUnspokenLabels[] = {
+        &Form1::Label8,
+        &Form1::Label15,
+        &Form1::Label16,
+        &Form1::Label17,
+        &Form1::Label18,
+        &Form1::Label19,
+        &Form1::Label20,
+        &Form1::Label21,
+        &Form1::Label22,
+        &Form1::Label25,
+        &Form1::Label26,
+    };
+
+    void setAccessibleNameIfChanged(QWidget* widget, const QString& name)
+    {
+        if (widget->accessibleName() != name)
+            widget->setAccessibleName(name);
+    }
+
     // Returns whether the text changed.
     template <class Widget> bool setTextIfChanged(Widget* widget, const std::string& text)
     {
@@ -59,6 +99,7 @@ Form1View::Form1View(Form1& form, QWidget* parent)
     : QWidget(parent)
     , form_(form)
 {
+    installSpokenForm1(); // before any screen reader asks for the window's controls
     setObjectName(QStringLiteral("Form1"));
     setAutoFillBackground(true);
     setFont(windowFont());
@@ -194,6 +235,12 @@ void Form1View::labelInputs()
     label(&Form1::Label3)->setBuddy(combos_[1]);
 }
 
+bool Form1View::isSpoken(const QWidget* child) const
+{
+    return std::none_of(std::begin(kUnspokenLabels), std::end(kUnspokenLabels),
+        [&](Label Form1::*member) { return label(member) == child; });
+}
+
 QLabel* Form1View::label(Label Form1::*member) const
 {
     for (std::size_t i = 0; i < labels_.size(); ++i)
@@ -202,28 +249,29 @@ QLabel* Form1View::label(Label Form1::*member) const
     return nullptr;
 }
 
-// What a screen reader says of each input and result: its row caption and unit,
-// and for a result its value.
+// What a screen reader says of each input and result. An input is named by its
+// row caption and unit, and so is the label that has it as buddy (screen readers
+// on Linux name a pick list by that label); a result by its caption, value and
+// unit. A caption label speaks the degree sign drawn beside it.
 void Form1View::showSpokenNames()
 {
-    const auto speak = [](QWidget* widget, const RowCaption& row) {
+    const std::tuple<Label Form1::*, QWidget*, RowCaption> inputs[] = {
+        { &Form1::Label1, text1_, quantityRow(form_) },
+        { &Form1::Label2, combos_[0], temperatureRow(form_) },
+        { &Form1::Label3, combos_[1], densityRow(form_) },
+    };
+    for (const auto& [caption, input, row] : inputs) {
         const QString name = toQString(spokenName(row));
-        if (widget->accessibleName() != name)
-            widget->setAccessibleName(name);
-    };
-    speak(text1_, quantityRow(form_));
-    speak(combos_[0], temperatureRow(form_));
-    speak(combos_[1], densityRow(form_));
-    const std::pair<Label Form1::*, RowCaption> results[] = {
-        { &Form1::Label23, densityInAirRow(form_) },
-        { &Form1::Label10, factorRow(form_) },
-        { &Form1::Label13, volume15Row(form_) },
-        { &Form1::Label14, resultRow(form_) },
-    };
-    for (const auto& [member, row] : results) {
-        QLabel* result = label(member);
-        speak(result, row);
-        result->setAccessibleDescription(result->text());
+        setAccessibleNameIfChanged(input, name);
+        setAccessibleNameIfChanged(label(caption), name);
+        if (auto* combo = qobject_cast<QComboBox*>(input))
+            setAccessibleNameIfChanged(combo->lineEdit(), name);
+    }
+    for (const ResultRow& result : kResultRows) {
+        const RowCaption row = result.row(form_);
+        setAccessibleNameIfChanged(label(result.caption), toQString(row.caption));
+        setAccessibleNameIfChanged(
+            label(result.result), toQString(spokenResult(row, (form_.*result.result).Caption)));
     }
 }
 

@@ -30,6 +30,8 @@ public:
     QRadioButton* optionButton(OptionButton Form1::*option) const;
     // The control that has the focus when the window opens.
     QWidget* initialFocus() const;
+    // Whether a screen reader finds the child control (some labels only decorate).
+    bool isSpoken(const QWidget* child) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
