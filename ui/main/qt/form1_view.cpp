@@ -83,6 +83,16 @@ namespace {
             widget->setAccessibleName(name);
     }
 
+    // Replaces the whole text as one edit, so that the operator's Ctrl+Z
+    // brings back what a command emptied (setText would drop the history).
+    void replaceText(QLineEdit* field, const QString& text)
+    {
+        if (field->text() == text)
+            return;
+        field->selectAll();
+        field->insert(text);
+    }
+
     // Returns whether the text changed.
     template <class Widget> bool setTextIfChanged(Widget* widget, const std::string& text)
     {
@@ -280,14 +290,12 @@ void Form1View::showModel()
     setBackground(this, form_.BackColor);
     for (std::size_t i = 0; i < labels_.size(); ++i)
         showLabel(i);
-    if (text1_->text() != toQString(form_.Text1.Text))
-        text1_->setText(toQString(form_.Text1.Text));
+    replaceText(text1_, toQString(form_.Text1.Text));
     text1_->setFrame(form_.Text1.BorderStyle == Border::fixedSingle);
     text1_->setVisible(form_.Text1.Visible);
     for (std::size_t i = 0; i < combos_.size(); ++i) {
         const ComboBox& model = form_.*kForm1Combos[i].control;
-        if (combos_[i]->currentText() != toQString(model.Text))
-            combos_[i]->setEditText(toQString(model.Text));
+        replaceText(combos_[i]->lineEdit(), toQString(model.Text));
         combos_[i]->setVisible(model.Visible);
     }
     for (std::size_t i = 0; i < options_.size(); ++i) {
