@@ -118,6 +118,7 @@ Form1View::Form1View(Form1& form, QWidget* parent)
     createButtons();
     setFocusOrder(*this, kForm1FocusOrder);
     labelInputs();
+    makeResultsSelectable();
     showModel();
 }
 
@@ -243,6 +244,17 @@ void Form1View::labelInputs()
     label(&Form1::Label1)->setBuddy(text1_);
     label(&Form1::Label2)->setBuddy(combos_[0]);
     label(&Form1::Label3)->setBuddy(combos_[1]);
+}
+
+// The operator can select a result with the mouse and copy it; the boxes take
+// no focus, so the Tab order and the button that Enter presses stay as they are.
+void Form1View::makeResultsSelectable()
+{
+    for (const ResultRow& row : kResultRows) {
+        QLabel* result = label(row.result);
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        result->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 bool Form1View::isSpoken(const QWidget* child) const

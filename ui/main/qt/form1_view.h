@@ -42,6 +42,7 @@ private:
     void createButtons();
     void showLabel(std::size_t index);
     void labelInputs();
+    void makeResultsSelectable();
     void showSpokenNames();
     QLabel* label(Label Form1::*member) const;
     int fitWidth(std::string_view caption, const QFont& font) const;

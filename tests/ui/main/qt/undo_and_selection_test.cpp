@@ -100,6 +100,26 @@ private slots:
         undoIn(quantity);
         QCOMPARE(quantity->text(), QStringLiteral("1000"));
     }
+
+    // Dragging across a result selects it whole; the focus stays where it was,
+    // so Enter still presses the button that had it.
+    void resultsAreSelectableWithoutTakingTheFocus()
+    {
+        enterAndCalculate();
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        for (const char* name : { "Label23", "Label10", "Label13", "Label14" }) {
+            auto* result = control<QLabel>(name);
+            const int middle = result->height() / 2;
+            QTest::mousePress(result, Qt::LeftButton, {}, QPoint(1, middle));
+            QTest::mouseMove(result, QPoint(result->width() - 2, middle));
+            QTest::mouseRelease(result, Qt::LeftButton, {}, QPoint(result->width() - 2, middle));
+            QVERIFY2(result->hasSelectedText(), name);
+            QCOMPARE(result->selectedText(), result->text());
+            QCOMPARE(QApplication::focusWidget(), focused);
+        }
+        QCOMPARE(control<QLabel>("Label14")->selectedText(), QStringLiteral("846.345"));
+    }
 };
 
 QTEST_MAIN(UndoAndSelectionTest)
