@@ -4,6 +4,7 @@
 #include "cli/csv_batch.h"
 #include "cli/product_factors.h"
 #include "cli/report.h"
+#include "cli/table_mode.h"
 #include "cli/usage.h"
 
 #include <cerrno>
@@ -46,6 +47,14 @@ namespace {
         return end == BatchEnd::allComputed ? kExitComputed : kExitRejected;
     }
 
+    int table(const Invocation& invocation, const Streams& s)
+    {
+        const TableInput& t = invocation.table;
+        const TableRequest request { t.name, t.density, t.api, t.temperature, t.hydrometer,
+            invocation.format == Format::json };
+        return static_cast<int>(runTableMode(request, s.out, s.err));
+    }
+
     int run(const Invocation& invocation, const Streams& s)
     {
         const WindowInput& input = invocation.input;
@@ -57,6 +66,8 @@ namespace {
             return report(
                 productFactor(input.density, input.temperature, invocation.mode == Mode::product),
                 invocation.format, s);
+        case Mode::table:
+            return table(invocation, s);
         case Mode::crude:
             break;
         }

@@ -17,20 +17,27 @@ namespace {
         kDensity = kQuantity << 2,
         kFrom = kQuantity << 3,
         kBasis = kQuantity << 4,
-        kJson = kQuantity << 5,
-        kCsv = kQuantity << 6,
-        kProduct = kQuantity << 7,
-        kProductExact = kQuantity << 8,
-        kHelp = kQuantity << 9,
-        kVersion = kQuantity << 10,
+        kTable = kQuantity << 5,
+        kApi = kQuantity << 6,
+        kHydrometer = kQuantity << 7,
+        kJson = kQuantity << 8,
+        kCsv = kQuantity << 9,
+        kProduct = kQuantity << 10,
+        kProductExact = kQuantity << 11,
+        kHelp = kQuantity << 12,
+        kVersion = kQuantity << 13,
     };
+    constexpr unsigned kLastValueOption = kHydrometer; // the options before it take a value
 
-    constexpr std::array<option, 12> kLongOptions = { {
+    constexpr std::array<option, 15> kLongOptions = { {
         { "quantity", required_argument, nullptr, kQuantity },
         { "temperature", required_argument, nullptr, kTemperature },
         { "density", required_argument, nullptr, kDensity },
         { "from", required_argument, nullptr, kFrom },
         { "basis", required_argument, nullptr, kBasis },
+        { "table", required_argument, nullptr, kTable },
+        { "api", required_argument, nullptr, kApi },
+        { "hydrometer", required_argument, nullptr, kHydrometer },
         { "json", no_argument, nullptr, kJson },
         { "csv", no_argument, nullptr, kCsv },
         { "product", no_argument, nullptr, kProduct },
@@ -49,7 +56,7 @@ namespace {
         bool takesFile;
     };
 
-    constexpr std::array<ModeRule, 4> kModes = { {
+    constexpr std::array<ModeRule, 5> kModes = { {
         { Mode::crude, 0, kQuantity | kTemperature | kDensity,
             kQuantity | kTemperature | kDensity | kFrom | kBasis | kJson, false },
         { Mode::batch, kCsv, 0, kCsv | kFrom | kBasis | kJson, true },
@@ -57,6 +64,8 @@ namespace {
             kProduct | kDensity | kTemperature | kJson, false },
         { Mode::productExact, kProductExact, kDensity | kTemperature,
             kProductExact | kDensity | kTemperature | kJson, false },
+        { Mode::table, kTable, kTable | kTemperature,
+            kTable | kDensity | kApi | kTemperature | kHydrometer | kJson, false },
     } };
 
     std::string optionName(unsigned id)
@@ -80,7 +89,8 @@ namespace {
     // The options as given: which were seen, and the text of each value.
     struct Given {
         unsigned seen = 0;
-        std::array<std::string, 5> values; // quantity, temperature, density, from, basis
+        // quantity, temperature, density, from, basis, table, api, hydrometer
+        std::array<std::string, 8> values;
         std::vector<std::string> operands;
     };
 
@@ -127,7 +137,7 @@ namespace {
             if (given.seen & option)
                 return "option '" + optionName(option) + "' is given twice";
             given.seen |= option;
-            if (option <= kBasis)
+            if (option <= kLastValueOption)
                 given.values[valueIndex(option)] = optarg;
         }
         for (int i = optind; i < argc; ++i)
@@ -148,14 +158,14 @@ namespace {
         }
         if (const unsigned misplaced = given.seen & ~rule->allowed)
             return UsageError { optionNames(misplaced) + " cannot be used with "
-                + optionName(rule->selector) };
+                + (rule->selector ? optionName(rule->selector) : "the crude calculation") };
         if (const unsigned missing = rule->required & ~given.seen)
             return UsageError { "missing " + optionNames(missing) };
         if (given.operands.size() > (rule->takesFile ? 1u : 0u))
             return UsageError { "unexpected argument '" + given.operands.back() + "'" };
 
         Invocation invocation { rule->mode, given.seen & kJson ? Format::json : Format::text, {},
-            {} };
+            {}, {} };
         WindowInput& input = invocation.input;
         input.quantity = given.values[valueIndex(kQuantity)];
         input.temperature = given.values[valueIndex(kTemperature)];
@@ -168,6 +178,13 @@ namespace {
             return UsageError { "--basis takes vacuum or air, not '" + basis + "'" };
         if (!given.operands.empty())
             invocation.rowsFile = given.operands.front();
+        const auto valueGiven = [&given](unsigned option) -> std::optional<std::string> {
+            if (!(given.seen & option))
+                return std::nullopt;
+            return given.values[valueIndex(option)];
+        };
+        invocation.table = { given.values[valueIndex(kTable)], valueGiven(kDensity),
+            valueGiven(kApi), valueGiven(kTemperature), valueGiven(kHydrometer) };
         return invocation;
     }
 

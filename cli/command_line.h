@@ -3,6 +3,7 @@
 
 #include "cli/window_calculation.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,8 +13,15 @@ namespace corvald::cli {
 
 // crude: one run of the window's crude-oil calculation; batch: that
 // calculation over the rows of a CSV; product and productExact: the
-// refined-product factor on the table grid and on the exact inputs.
-enum class Mode { crude, batch, product, productExact };
+// refined-product factor on the table grid and on the exact inputs; table:
+// one of the companion tables.
+enum class Mode { crude, batch, product, productExact, table };
+
+// The texts of the table mode's options; an option not given is empty.
+struct TableInput {
+    std::string name;
+    std::optional<std::string> density, api, temperature, hydrometer;
+};
 
 enum class Format { text, json };
 
@@ -22,6 +30,7 @@ struct Invocation {
     Format format = Format::text;
     WindowInput input; // in batch mode, the defaults of rows that leave out from or basis
     std::string rowsFile; // batch mode: empty or "-" for standard input
+    TableInput table; // table mode
 };
 
 struct ShowHelp { };

@@ -4,6 +4,7 @@
 #include "calc/number_text.h"
 #include "calc/table_grid.h"
 #include "calc/vcf54b.h"
+#include "cli/report.h"
 
 #include <charconv>
 #include <string>
@@ -11,9 +12,6 @@
 namespace corvald::cli {
 
 namespace {
-
-    constexpr int kFactorDecimals = 4;
-    constexpr std::string_view kTitle = "Check inputed value";
 
     // A failure named for the operator, raised inside this file only.
     struct Named {
@@ -63,7 +61,7 @@ namespace {
                     step("grid temperature",
                         [&] { return calc::writeNumber(calc::TempCorr(temperature)); }),
                     "°C" },
-                { "vcf", "V.C.F. 54B", calc::displayFormat(factor, kFactorDecimals), "" } } };
+                { "vcf", "V.C.F. 54B", calc::displayFormat(factor, calc::kFactorDecimals), "" } } };
     }
 
     Outcome exact(double density, double temperature)
@@ -83,7 +81,7 @@ Outcome productFactor(std::string_view density, std::string_view temperature, bo
         return onGrid ? grid(kilogramsPerCubicMetre, degrees)
                       : exact(kilogramsPerCubicMetre, degrees);
     } catch (const Named& failure) {
-        return { Rejection { std::string(kTitle), failure.prompt }, {} };
+        return { Rejection { std::string(kCheckInput), failure.prompt }, {} };
     }
 }
 

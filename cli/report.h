@@ -10,6 +10,8 @@
 namespace corvald::cli {
 
 inline constexpr std::string_view kProgramName = "corvald-calc";
+// The window's title for an input it rejects, which the other modes take over.
+inline constexpr std::string_view kCheckInput = "Check inputed value";
 
 // "Caption  shown unit", one line per result.
 std::string textReport(const Outcome& outcome);

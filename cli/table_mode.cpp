@@ -4,6 +4,7 @@
 #include "calc/density_tables.h"
 #include "calc/failure.h"
 #include "calc/number_text.h"
+#include "cli/report.h"
 
 #include <algorithm>
 #include <array>
@@ -170,31 +171,35 @@ namespace {
 TableStatus runTableMode(const TableRequest& request, std::ostream& out, std::ostream& err)
 {
     const TableMode* mode = modeNamed(request.table);
-    if (!mode) {
-        err << "corvald-calc: --table \"" << request.table << "\": give " << kTableNames << '\n';
+    std::optional<std::string> problem;
+    if (!mode)
+        problem
+            = "--table \"" + std::string(request.table) + "\": give " + std::string(kTableNames);
+    else
+        problem = usageProblem(*mode, request);
+    if (problem) {
+        err << kProgramName << ": " << *problem << ". Try '" << kProgramName << " --help'\n";
         return TableStatus::usage;
     }
-    if (const auto problem = usageProblem(*mode, request)) {
-        err << "corvald-calc: " << *problem << '\n';
-        return TableStatus::usage;
-    }
+    std::optional<Rejection> rejection;
     try {
         const TableResult result = compute(*mode, request);
         if (request.json)
             printJson(out, result);
         else
             printText(out, result);
+        return TableStatus::computed;
     } catch (const UnreadableInput& e) {
-        err << "Check inputed value: " << e.what() << '\n';
-        return TableStatus::rejected;
+        rejection = Rejection { std::string(kCheckInput), e.what() };
     } catch (const calc::OutOfRange& e) {
-        err << "Check inputed value: " << e.what() << '\n';
-        return TableStatus::rejected;
+        rejection = Rejection { std::string(kCheckInput), e.what() };
     } catch (const calc::Failure& e) {
-        err << "Table " << mode->name << ": " << e.what() << '\n';
-        return TableStatus::rejected;
+        rejection = Rejection { "Table " + std::string(mode->name), e.what() };
     }
-    return TableStatus::computed;
+    reportRejection(err, *rejection);
+    if (request.json)
+        out << jsonReport(Outcome { rejection, {} });
+    return TableStatus::rejected;
 }
 
 } // namespace corvald::cli

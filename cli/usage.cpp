@@ -8,6 +8,8 @@ const std::string_view kUsage = R"(Usage:
   corvald-calc --quantity Q --temperature T --density D [--from m3|mt] [--basis vacuum|air] [--json]
   corvald-calc --csv [--from m3|mt] [--basis vacuum|air] [--json] [FILE]
   corvald-calc --product|--product-exact --density D --temperature T [--json]
+  corvald-calc --table NAME (--density D | --api G) --temperature T
+               [--hydrometer glass|none] [--json]
   corvald-calc --help | --version
 
 Computes the quantity of crude oil at 15 °C as the CORVALD window does
@@ -43,6 +45,31 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    factor rounded to four decimals
   --product-exact  refined products on the exact inputs: prints the factor with
                    15 significant digits
+  --table NAME     a companion table of ASTM D1250-80:
+                   53A, 53B  density at 15 °C from a density observed at T °C
+                             (crude oils, refined products); --density in kg/m3
+                   54A, 54B  volume correction factor to 15 °C for a --density at
+                             15 °C in kg/m3 (54A is the window's factor, 54B the
+                             refined-product factor on the exact inputs)
+                   5A, 5B    API gravity at 60 °F from an API gravity observed at
+                             T °F (crude oils, refined products); --api in °API
+                   6A, 6B    volume correction factor to 60 °F for an --api at 60 °F
+                   The text names the table on its first line and ends with the
+                   result: densities to 0.01 kg/m3, API gravities to 0.01 °API,
+                   factors to four decimals. A value outside the table's range
+                   is refused with the range: crude oils 610 to 1075 kg/m3 or 0
+                   to 100 °API, products 654 to 1074.9 kg/m3 or 0 to 85 °API,
+                   -18 to 150 °C, 0 to 300 °F. With --json, one object: table,
+                   inputs, band, constants (K0 and K1, or A and B), alpha,
+                   result, unit, unrounded, rounded and iterations.
+  --api G          API gravity in °API: observed for 5A/5B, at 60 °F for 6A/6B
+                   (with --table; --density is kg/m3 there: observed for
+                   53A/53B, at 15 °C for 54A/54B; --temperature is °C for
+                   tables 53 and 54, °F for tables 5 and 6)
+  --hydrometer glass|none
+                   tables 53 and 5: glass (the default) corrects a glass
+                   hydrometer's reading for the expansion of the glass; none
+                   takes a density measured otherwise as it is
   -h, --help       print this help
   -V, --version    print the version
 
@@ -50,10 +77,22 @@ Output: the density in air, the V.C.F., the volume at 15 °C and the mass (or
 the volume at the observed temperature), each as the window shows it. Nothing
 is written until everything is computed.
 
+Examples of the tables (the last line of each output shown):
+  corvald-calc --table 53A --density 779.0 --temperature 25       786.65 kg/m3
+  corvald-calc --table 53B --density 1008.0 --temperature 4.5     1001.19 kg/m3
+  corvald-calc --table 54A --density 850 --temperature 30         0.9872
+  corvald-calc --table 54B --density 700 --temperature 30         0.9799
+  corvald-calc --table 5A --api 8.5 --temperature 210             2.28 °API
+  corvald-calc --table 5B --api 10.5 --temperature 135            6.74 °API
+  corvald-calc --table 6A --api 27.1 --temperature 112.1          0.9775
+  corvald-calc --table 6B --api 56.5 --temperature 67.5 --json    0.9950
+
 Exit status: 0 when computed; 1 when the input is rejected (the message,
 "corvald-calc: TITLE: PROMPT", goes to standard error; with --csv, when any
 row was rejected or malformed, after all rows are written, or when the first
-line is not a header) or the output could not be written; 2 for a usage error.
+line is not a header; in table mode, when an input is no number, lies outside
+the table's range or has no solution) or the output could not be written; 2
+for a usage error.
 )";
 
 } // namespace corvald::cli

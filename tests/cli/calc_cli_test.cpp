@@ -91,6 +91,12 @@ namespace {
                 "--quantity cannot be used with --product" },
             { { "--csv", "a.csv", "b.csv" }, "unexpected argument 'b.csv'" },
             { example({ "1000" }), "unexpected argument '1000'" },
+            { { "--table", "53A", "--csv" }, "--csv and --table exclude each other" },
+            { { "--table", "53A", "--quantity", "1", "--temperature", "25" },
+                "--quantity cannot be used with --table" },
+            { { "--table", "6A", "--api", "27.1" }, "missing --temperature" },
+            { { "--api", "27.1", "--temperature", "60" },
+                "--api cannot be used with the crude calculation" },
         };
         for (const auto& [args, reason] : wrong) {
             const CliRun r = run(args);
@@ -164,6 +170,32 @@ namespace {
         int_type overflow(int_type) override { return traits_type::eof(); }
         std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
     };
+
+    // The companion tables from the command line: the result on the last line,
+    // the table named on the first, and the window's number reading.
+    TEST(CalcCliTable, EndsWithTheResultOfTheTableNamedFirst)
+    {
+        const std::pair<std::vector<std::string_view>, std::string> tables[] = {
+            { { "--table", "53A", "--density", "779.0", "--temperature", "25" },
+                "Density at 15 °C  786.65 kg/m3\n" },
+            { { "--table", "6A", "--api", "27.1", "--temperature", "112.1" }, "  0.9775\n" },
+            { { "--table", "54A", "--density", "850", "--temperature", "20.0" }, "  0.9957\n" },
+        };
+        for (const auto& [args, lastLine] : tables) {
+            const CliRun r = run(args);
+            EXPECT_EQ(r.status, kExitComputed) << r.err;
+            EXPECT_EQ(r.out.rfind("Table " + std::string(args[1]), 0), 0U) << r.out;
+            EXPECT_TRUE(r.out.ends_with(lastLine)) << r.out;
+        }
+        const CliRun json
+            = run({ "--table", "6B", "--api", "56.5", "--temperature", "67.5", "--json" });
+        EXPECT_NE(json.out.find("\"table\": \"6B\""), std::string::npos) << json.out;
+        EXPECT_NE(json.out.find("\"rounded\": 0.9950"), std::string::npos) << json.out;
+        const CliRun rejected
+            = run({ "--table", "53A", "--density", "779,0", "--temperature", "25" });
+        EXPECT_EQ(rejected.status, kExitRejected);
+        EXPECT_EQ(rejected.out, "");
+    }
 
     TEST(CalcCli, AFailedWriteIsReportedAndExitsNonZero)
     {

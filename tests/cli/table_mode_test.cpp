@@ -126,13 +126,20 @@ namespace {
     {
         const Outcome density = run(ask("53A", "0,779", std::nullopt, "25"));
         EXPECT_EQ(density.status, TableStatus::rejected);
-        EXPECT_EQ(density.err, "Check inputed value: the density \"0,779\" is not a number\n");
+        EXPECT_EQ(density.err,
+            "corvald-calc: Check inputed value: the density \"0,779\" is not a number\n");
         EXPECT_EQ(density.out, "");
+        TableRequest asJson = ask("53A", "0,779", std::nullopt, "25");
+        asJson.json = true;
+        EXPECT_EQ(run(asJson).out,
+            "{\"title\": \"Check inputed value\", \"prompt\": \"the density \\\"0,779\\\" is "
+            "not a number\"}\n");
         const Outcome api = run(ask("6A", std::nullopt, "", "60"));
-        EXPECT_EQ(api.err, "Check inputed value: the API gravity \"\" is not a number\n");
-        const Outcome temperature = run(ask("54B", "800", std::nullopt, "30 C"));
         EXPECT_EQ(
-            temperature.err, "Check inputed value: the temperature \"30 C\" is not a number\n");
+            api.err, "corvald-calc: Check inputed value: the API gravity \"\" is not a number\n");
+        const Outcome temperature = run(ask("54B", "800", std::nullopt, "30 C"));
+        EXPECT_EQ(temperature.err,
+            "corvald-calc: Check inputed value: the temperature \"30 C\" is not a number\n");
         EXPECT_EQ(run(ask("54A", "1e999", std::nullopt, "30")).status, TableStatus::rejected);
     }
 
@@ -141,32 +148,40 @@ namespace {
         const Outcome r = run(ask("54A", "1100", std::nullopt, "30"));
         EXPECT_EQ(r.status, TableStatus::rejected);
         EXPECT_EQ(r.err,
-            "Check inputed value: density at 15 °C 1100 kg/m3 is outside table 54A: 610 to 1075 "
+            "corvald-calc: Check inputed value: density at 15 °C 1100 kg/m3 is outside table 54A: "
+            "610 to 1075 "
             "kg/m3\n");
         EXPECT_EQ(run(ask("6B", std::nullopt, "60", "301")).err,
-            "Check inputed value: temperature 301 °F is outside table 6B: 0 to 300 °F\n");
+            "corvald-calc: Check inputed value: temperature 301 °F is outside table 6B: 0 to 300 "
+            "°F\n");
         const Outcome jump = run(ask("53B", "693.6", std::nullopt, "100", "none"));
         EXPECT_EQ(jump.status, TableStatus::rejected);
-        EXPECT_EQ(jump.err.rfind("Table 53B: no density at the base temperature", 0), 0U);
+        EXPECT_EQ(
+            jump.err.rfind("corvald-calc: Table 53B: no density at the base temperature", 0), 0U);
     }
 
     TEST(TableMode, RefusesARequestTheTableCannotTake)
     {
         const std::pair<TableRequest, const char*> cases[] = {
             { ask("7A", "800", std::nullopt, "30"),
-                "corvald-calc: --table \"7A\": give 53A, 53B, 54A, 54B, 5A, 5B, 6A or 6B\n" },
+                "corvald-calc: --table \"7A\": give 53A, 53B, 54A, 54B, 5A, 5B, 6A or 6B. Try "
+                "\'corvald-calc --help\'\n" },
             { ask("53A", std::nullopt, "30", "30"),
-                "corvald-calc: table 53A takes --density in kg/m3, not --api\n" },
+                "corvald-calc: table 53A takes --density in kg/m3, not --api. Try \'corvald-calc "
+                "--help\'\n" },
             { ask("6A", "800", std::nullopt, "30"),
-                "corvald-calc: table 6A takes --api in °API, not --density\n" },
+                "corvald-calc: table 6A takes --api in °API, not --density. Try \'corvald-calc "
+                "--help\'\n" },
             { ask("54A", std::nullopt, std::nullopt, "30"),
-                "corvald-calc: table 54A needs --density\n" },
+                "corvald-calc: table 54A needs --density. Try \'corvald-calc --help\'\n" },
             { ask("5B", std::nullopt, "30", std::nullopt),
-                "corvald-calc: table 5B needs --temperature\n" },
+                "corvald-calc: table 5B needs --temperature. Try \'corvald-calc --help\'\n" },
             { ask("54B", "800", std::nullopt, "30", "glass"),
-                "corvald-calc: table 54B takes no --hydrometer: its input is no reading\n" },
+                "corvald-calc: table 54B takes no --hydrometer: its input is no reading. Try "
+                "\'corvald-calc --help\'\n" },
             { ask("53B", "800", std::nullopt, "30", "steel"),
-                "corvald-calc: --hydrometer \"steel\": give glass or none\n" },
+                "corvald-calc: --hydrometer \"steel\": give glass or none. Try \'corvald-calc "
+                "--help\'\n" },
         };
         for (const auto& [request, message] : cases) {
             const Outcome r = run(request);
