@@ -9,6 +9,7 @@
 #include "ui/main/qt/main_window.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -16,6 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvald;
 using ui::about::qt::AboutDialog;
@@ -93,6 +98,21 @@ private slots:
         for (QWidget* widget : QApplication::topLevelWidgets())
             dialogs += widget->objectName() == QStringLiteral("frmAbout") && widget->isVisible();
         QCOMPARE(dialogs, 1);
+    }
+
+    // Help > About on a minimised dialog brings that same dialog back, in front.
+    void restoresAMinimisedDialog()
+    {
+        AboutDialog* dialog = open();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        dialog->showMinimized();
+        QVERIFY(QTest::qWaitFor([dialog] { return dialog->isMinimized(); }, 2000));
+        QTest::qWait(500); // the window manager has taken the window off the screen
+        about_->showAboutDialog();
+        QCOMPARE(about_->dialog(), dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(!dialog->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
     }
 
     void leavesTheMainWindowUsable()
@@ -226,6 +246,34 @@ private slots:
             about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
         QCOMPARE(messages_.shown.size(), std::size_t(1));
         QCOMPARE(messages_.shown.front().title, std::string("Corvald"));
+    }
+
+    // The tool's path goes from PATH to the launch as bytes: a folder whose name
+    // is no valid text still has its tool started.
+    void startsAToolInAFolderWhoseNameIsNoValidText()
+    {
+        QTemporaryDir tools;
+        const QByteArray folder = QFile::encodeName(tools.path()) + "/tools-\xff\xfe";
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+        const QString mark = tools.filePath(QStringLiteral("started"));
+        const QByteArray stubPath = folder + "/hardinfo2";
+        const QByteArray script = "#!/bin/sh\necho started > '" + mark.toUtf8() + "'\n";
+        const int stub = ::open(stubPath.constData(), O_WRONLY | O_CREAT, 0700);
+        QVERIFY(stub >= 0);
+        QCOMPARE(::write(stub, script.constData(), std::size_t(script.size())), script.size());
+        ::close(stub);
+        const QByteArray savedPath = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
+        qputenv("PATH", folder);
+
+        ui::about::DesktopRegistry registry;
+        ui::about::SysInfoHost host { registry, files_, launcher_, messages_ };
+        QtAboutDialogs about(host);
+        about.showAboutDialog();
+        QTest::mouseClick(
+            about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(mark).size() > 0; }, 5000));
+        QVERIFY(messages_.shown.empty());
     }
 };
 
