@@ -1,8 +1,9 @@
 #include "app/window_session.h"
 
 #include "ui/main/qt/form1_view.h"
-#include "ui/main/qt/window_fonts.h"
 #include "ui/main/qt/window_icon.h"
+#include "ui/shared/qt/qt_text.h"
+#include "ui/shared/qt/window_fonts.h"
 
 #ifdef _WIN32
 #include "ui/about/windows_registry.h"
@@ -18,7 +19,7 @@ namespace corvald::app {
 
 void prepareApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Corvald"));
+    QApplication::setApplicationName(ui::qt::toQString(ui::kApplicationTitle));
     QApplication::setWindowIcon(ui::qt::windowIcon());
     QApplication::setFont(ui::qt::windowFont()); // one face for the menus, windows and messages
 }

@@ -13,7 +13,7 @@
 
 namespace corvald::app {
 
-// Names the application ("Corvald", the title of a message box without one)
+// Names the application (the title of a message box without one)
 // and gives every window the program's icon and font. Call after creating the QApplication.
 void prepareApplication();
 

@@ -2,6 +2,7 @@
 // the two pick lists, and the cost of one whole calculation run on the window model.
 #include "calc/vcf53a.h"
 #include "ui/main/calculation.h"
+#include "ui/main/pick_lists.h"
 
 #include <chrono>
 #include <cmath>
@@ -13,8 +14,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // The pick lists' values: -18.0 to 95.0 °C in tenths, 0.7000 to 1.0749 kg/litre.
-constexpr int kTemperatures = 1131;
-constexpr int kDensities = 3750;
+constexpr int kTemperatures = corvald::ui::kTemperatureItemCount;
+constexpr int kDensities = corvald::ui::kDensityItemCount;
 constexpr int kRuns = 200000;
 
 double temperatureAt(int i) { return (i - 180) / 10.0; }

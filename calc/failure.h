@@ -26,6 +26,19 @@ public:
     Overflow();
 };
 
+// A value outside the range for which a table is defined; the text names the
+// quantity, the value and the range.
+class OutOfRange : public Failure {
+public:
+    using Failure::Failure;
+};
+
+// An iteration that did not settle within its tolerance; the text says where.
+class NoSolution : public Failure {
+public:
+    using Failure::Failure;
+};
+
 // Returns x, or raises Overflow when x is infinite or not a number.
 double finite(double x);
 

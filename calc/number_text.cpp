@@ -140,11 +140,22 @@ std::string writeNumber(double x)
     return fixedForm(d);
 }
 
-double roundToFourDecimals(double x)
+double roundToFourDecimals(double x) { return roundToDecimals(x, kFactorDecimals); }
+
+std::string fixedDecimals(double x, int decimals)
 {
-    const DecimalDigits d
-        = roundedToDecimals(significantDigits(finite(x)), kFactorDecimals, Tie::toEven);
-    const std::string text = fixedForm(d);
+    const DecimalDigits d = roundedToDecimals(significantDigits(finite(x)), decimals, Tie::toEven);
+    std::string text = d.negative ? "-" : "";
+    text += wholePart(d);
+    if (decimals > 0)
+        text.append(".").append(fractionPart(d, decimals));
+    return text;
+}
+
+// The rounded text read back; a text beyond the double range is an overflow.
+double roundToDecimals(double x, int decimals)
+{
+    const std::string text = fixedDecimals(x, decimals);
     double value = 0;
     if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
         throw Overflow();

@@ -29,6 +29,11 @@ inline constexpr int kFactorDecimals = 4;
 // of a double, as writeNumber does.
 double roundToFourDecimals(double x);
 
+// x rounded as roundToFourDecimals does, to `decimals` places, written with exactly
+// that many digits after the point, no grouping, "-" for negatives: "0.9950", "786.65".
+std::string fixedDecimals(double x, int decimals);
+double roundToDecimals(double x, int decimals);
+
 // x with exactly `decimals` digits after the point, rounded half away from zero
 // on its 15-digit form, the whole digits grouped in threes with ",", a negative
 // value in parentheses: 1004.31856985036 -> "1,004.319", -2.5 -> "(2.500)".

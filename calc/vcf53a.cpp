@@ -5,11 +5,13 @@
 
 namespace corvald::calc {
 
+double crudeCoefficient(double rho) { return kCrudeK0 / rho / rho + kCrudeK1 / rho; }
+
 double VCF53A(double Dens, double Temp)
 {
     double alpha = 0;
     if (Dens <= kCrudeHighestDensity && Dens >= kCrudeLowestDensity)
-        alpha = kCrudeK0 / Dens / Dens + kCrudeK1 / Dens;
+        alpha = crudeCoefficient(Dens);
     return volumeCorrection(alpha, Temp - kBaseTemperature);
 }
 

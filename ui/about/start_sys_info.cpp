@@ -9,8 +9,6 @@ namespace corvald::ui::about {
 namespace {
 
     constexpr std::string_view kUnavailable = "System Information Is Unavailable At This Time";
-    // A message box given no title is titled with the application's title.
-    constexpr std::string_view kApplicationTitle = "Corvald";
 
     // The tool's path from the first location, else from the folder of the second.
     bool findSysInfo(SysInfoHost& host, std::string& path)
@@ -37,6 +35,7 @@ void StartSysInfo(SysInfoHost& host)
     } catch (const std::exception&) {
         // every failure on the way ends in the one message below
     }
+    // A message box given no title is titled with the application's title.
     host.messages.show(kUnavailable, kApplicationTitle);
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ui/about/registry.h"
-#include "ui/main/host.h"
+#include "ui/shared/message_boxes.h"
 
 #include <string>
 

@@ -5,17 +5,12 @@
 #pragma once
 
 #include "ui/main/form1.h"
+#include "ui/shared/design.h"
 
 #include <array>
 #include <string_view>
 
 namespace corvald::ui {
-
-inline constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
-
-struct Rect {
-    int left, top, width, height;
-};
 
 inline constexpr std::string_view kForm1Caption = "CORVALD  Cruide Oils";
 inline constexpr int kForm1ClientWidth = 5400;
@@ -56,13 +51,6 @@ struct CommandDesign {
     CommandButton Form1::*control;
     std::string_view caption;
     Rect rect;
-};
-
-// One line of the engraved rule; colour as red, green, blue.
-struct LineDesign {
-    int x1, y1, x2, y2;
-    int red, green, blue;
-    int widthPixels;
 };
 
 struct MenuItemDesign {

@@ -1,9 +1,10 @@
 #include "ui/about/qt/about_dialog.h"
 
+#include "ui/about/frm_about_design.h"
 #include "ui/about/start_sys_info.h"
-#include "ui/main/qt/design_geometry.h"
-#include "ui/main/qt/qt_text.h"
-#include "ui/main/qt/window_fonts.h"
+#include "ui/shared/qt/design_geometry.h"
+#include "ui/shared/qt/qt_text.h"
+#include "ui/shared/qt/window_fonts.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -4,7 +4,7 @@
 
 #include "ui/about/qt/about_dialog.h"
 #include "ui/about/sys_info_host.h"
-#include "ui/main/host.h"
+#include "ui/shared/about_dialogs.h"
 
 #include <QPointer>
 

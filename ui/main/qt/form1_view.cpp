@@ -2,15 +2,15 @@
 
 #include "ui/main/form1_design.h"
 #include "ui/main/pick_lists.h"
-#include "ui/main/qt/design_geometry.h"
 #include "ui/main/qt/field_guard.h"
 #include "ui/main/qt/option_indicator_style.h"
 #include "ui/main/qt/pick_list_box.h"
 #include "ui/main/qt/pick_list_model.h"
-#include "ui/main/qt/qt_text.h"
 #include "ui/main/qt/value_box.h"
-#include "ui/main/qt/window_fonts.h"
 #include "ui/main/row_captions.h"
+#include "ui/shared/qt/design_geometry.h"
+#include "ui/shared/qt/qt_text.h"
+#include "ui/shared/qt/window_fonts.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -8,7 +8,7 @@
 #include "ui/main/form1_design.h"
 #include "ui/main/print.h"
 #include "ui/main/qt/form1_view.h"
-#include "ui/main/qt/qt_text.h"
+#include "ui/shared/qt/qt_text.h"
 
 #include <QMenuBar>
 #include <QPointer>

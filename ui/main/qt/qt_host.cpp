@@ -1,6 +1,6 @@
 #include "ui/main/qt/qt_host.h"
 
-#include "ui/main/qt/qt_text.h"
+#include "ui/shared/qt/qt_text.h"
 
 #include <QApplication>
 #include <QFontMetrics>

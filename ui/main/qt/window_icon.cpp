@@ -5,7 +5,7 @@ namespace corvald::ui::qt {
 QIcon windowIcon()
 {
     QIcon icon;
-    for (const int size : { 48, 32, 24 })
+    for (const int size : { CORVALD_ICON_SIZES })
         icon.addFile(QStringLiteral(":/icons/corvald-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -4,6 +4,7 @@
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_window_printer.h"
 #include "ui/about/desktop_registry.h"
+#include "ui/about/frm_about_design.h"
 #include "ui/about/host_file_system.h"
 #include "ui/about/qt/qt_about_dialogs.h"
 #include "ui/main/qt/main_window.h"

@@ -42,7 +42,7 @@ class InputFieldsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testing::WindowFixture> window_;
+    std::unique_ptr<fakes::WindowFixture> window_;
 
     QComboBox* combo(const char* name) const { return window_->combo(name); }
 
@@ -70,7 +70,7 @@ private:
 private slots:
     void init()
     {
-        window_ = std::make_unique<testing::WindowFixture>();
+        window_ = std::make_unique<fakes::WindowFixture>();
         QVERIFY(window_->show());
     }
     void cleanup() { window_.reset(); }

@@ -80,7 +80,7 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testing::WindowFixture> window_;
+    std::unique_ptr<fakes::WindowFixture> window_;
 
     QLabel* label(const char* name) const { return window_->label(name); }
 
@@ -116,7 +116,7 @@ private:
 private slots:
     void init()
     {
-        window_ = std::make_unique<testing::WindowFixture>();
+        window_ = std::make_unique<fakes::WindowFixture>();
         QVERIFY(window_->show());
     }
     void cleanup() { window_.reset(); }

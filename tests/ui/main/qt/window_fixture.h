@@ -15,7 +15,7 @@
 
 #include <memory>
 
-namespace corvald::testing {
+namespace corvald::fakes {
 
 class WindowFixture {
 public:
@@ -56,4 +56,4 @@ public:
     ui::qt::MainWindow window;
 };
 
-} // namespace corvald::testing
+} // namespace corvald::fakes

@@ -52,7 +52,7 @@ class WindowManagerTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testing::WindowFixture> window_;
+    std::unique_ptr<fakes::WindowFixture> window_;
 
     QWidget* stop(std::size_t index) const { return window_->control(kStops[index % kStopCount]); }
 
@@ -64,7 +64,7 @@ private:
 private slots:
     void init()
     {
-        window_ = std::make_unique<testing::WindowFixture>();
+        window_ = std::make_unique<fakes::WindowFixture>();
         QVERIFY(window_->show());
         window_->window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window_->window));

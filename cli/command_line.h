@@ -1,0 +1,45 @@
+// The command line of corvald-calc: one mode, one output form, the inputs.
+#pragma once
+
+#include "cli/window_calculation.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace corvald::cli {
+
+// crude: one run of the window's crude-oil calculation; batch: that
+// calculation over the rows of a CSV; product and productExact: the
+// refined-product factor on the table grid and on the exact inputs.
+enum class Mode { crude, batch, product, productExact };
+
+enum class Format { text, json };
+
+struct Invocation {
+    Mode mode = Mode::crude;
+    Format format = Format::text;
+    WindowInput input; // in batch mode, the defaults of rows that leave out from or basis
+    std::string rowsFile; // batch mode: empty or "-" for standard input
+};
+
+struct ShowHelp { };
+struct ShowVersion { };
+
+struct UsageError {
+    std::string reason;
+};
+
+using CommandLine = std::variant<Invocation, ShowHelp, ShowVersion, UsageError>;
+
+// args excludes the program name.
+CommandLine parseCommandLine(std::span<const std::string_view> args);
+
+// "m3" or "mt"; "vacuum" or "air". False for any other text.
+bool parseDirection(std::string_view text, Direction& direction);
+bool parseBasis(std::string_view text, Basis& basis);
+std::string_view directionName(Direction direction);
+std::string_view basisName(Basis basis);
+
+} // namespace corvald::cli

@@ -1,0 +1,204 @@
+#include "cli/csv_batch.h"
+
+#include "cli/csv_field.h"
+#include "cli/csv_reader.h"
+#include "cli/json_text.h"
+#include "cli/report.h"
+#include "cli/window_calculation.h"
+
+#include <algorithm>
+#include <array>
+#include <istream>
+#include <optional>
+#include <ostream>
+
+namespace corvald::cli {
+
+namespace {
+
+    constexpr std::string_view kOutputHeader
+        = "quantity,temperature,density,from,basis,density_air,vcf,volume_15,result,message\n";
+    constexpr std::string_view kRowError = "row error";
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF"; // some spreadsheets start a CSV with it
+
+    // The input columns, in the order of the output.
+    enum Column : std::size_t { quantity, temperature, density, from, basis, columnCount };
+    constexpr std::array<std::string_view, columnCount> kColumnNames
+        = { "quantity", "temperature", "density", "from", "basis" };
+    constexpr std::size_t kRequiredColumns = 3; // quantity, temperature, density
+
+    // Where each column stands in a row, as the header names them.
+    struct Layout {
+        std::array<std::optional<std::size_t>, columnCount> position;
+        std::size_t fields = 0;
+    };
+
+    std::optional<Layout> layoutOf(const CsvRecord& header)
+    {
+        if (!header.error.empty() || header.count > columnCount)
+            return std::nullopt;
+        Layout layout;
+        layout.fields = header.count;
+        for (std::size_t i = 0; i < header.count; ++i) {
+            std::string_view name = header.fields[i];
+            if (i == 0 && name.starts_with(kUtf8Mark))
+                name.remove_prefix(kUtf8Mark.size());
+            const auto* known = std::find(kColumnNames.begin(), kColumnNames.end(), name);
+            if (known == kColumnNames.end())
+                return std::nullopt;
+            auto& position
+                = layout.position[static_cast<std::size_t>(known - kColumnNames.begin())];
+            if (position)
+                return std::nullopt;
+            position = i;
+        }
+        for (std::size_t column = 0; column < kRequiredColumns; ++column)
+            if (!layout.position[column])
+                return std::nullopt;
+        return layout;
+    }
+
+    // One row: its inputs as read (texts of from and basis included), and how it went.
+    struct Row {
+        std::size_t line = 0;
+        std::array<std::string, columnCount> texts;
+        WindowInput input;
+        std::optional<Rejection> rejection;
+        WindowResults results;
+    };
+
+    Rejection rowError(std::size_t line, const std::string& what)
+    {
+        return { std::string(kRowError), "line " + std::to_string(line) + ": " + what };
+    }
+
+    void readInputs(const CsvRecord& record, const Layout& layout, Row& row)
+    {
+        for (std::size_t column = 0; column < columnCount; ++column)
+            if (const auto position = layout.position[column])
+                row.texts[column] = record.fields[*position];
+        row.input.quantity = row.texts[quantity];
+        row.input.temperature = row.texts[temperature];
+        row.input.density = row.texts[density];
+        if (layout.position[from] && !parseDirection(row.texts[from], row.input.direction))
+            row.rejection = rowError(row.line, "from must be m3 or mt");
+        else if (layout.position[basis] && !parseBasis(row.texts[basis], row.input.basis))
+            row.rejection = rowError(row.line, "basis must be vacuum or air");
+    }
+
+    void compute(
+        const CsvRecord& record, const Layout& layout, const WindowInput& defaults, Row& row)
+    {
+        row = Row { record.line, {}, defaults, std::nullopt, {} };
+        if (!record.error.empty()) {
+            row.rejection = rowError(row.line, record.error);
+            return;
+        }
+        if (record.count != layout.fields) {
+            row.rejection = rowError(row.line,
+                std::to_string(record.count) + " fields where the header names "
+                    + std::to_string(layout.fields));
+            return;
+        }
+        readInputs(record, layout, row);
+        if (row.rejection)
+            return;
+        WindowOutcome outcome = calculateOnFreshWindow(row.input);
+        row.rejection = std::move(outcome.rejection);
+        if (!row.rejection)
+            row.results = std::move(outcome.results);
+    }
+
+    // A column as echoed: the row's own text, or the name of the default for a
+    // from or basis that the header leaves out.
+    std::string_view echoed(const Row& row, const Layout& layout, Column column)
+    {
+        if (column < from || layout.position[column])
+            return row.texts[column];
+        return column == from ? directionName(row.input.direction) : basisName(row.input.basis);
+    }
+
+    std::string withoutGrouping(const std::string& caption)
+    {
+        std::string digits = caption;
+        std::erase(digits, ',');
+        return digits;
+    }
+
+    void appendCsvRow(std::string& line, const Row& row, const Layout& layout)
+    {
+        for (const Column column : { quantity, temperature, density, from, basis }) {
+            appendCsvField(line, spreadsheetSafe(echoed(row, layout, column)));
+            line += ',';
+        }
+        for (const std::string* result : { &row.results.densityInAir, &row.results.factor,
+                 &row.results.volume15, &row.results.result }) {
+            line += withoutGrouping(*result);
+            line += ',';
+        }
+        if (row.rejection)
+            appendCsvField(line, row.rejection->title + ": " + row.rejection->prompt);
+        line += '\n';
+    }
+
+    void appendJsonRow(std::string& line, const Row& row, const Layout& layout)
+    {
+        line += "{\"line\": " + std::to_string(row.line);
+        for (const Column column : { quantity, temperature, density, from, basis }) {
+            line += ", ";
+            appendJsonString(line, kColumnNames[column]);
+            line += ": ";
+            appendJsonString(line, echoed(row, layout, column));
+        }
+        if (row.rejection) {
+            line += ", \"title\": ";
+            appendJsonString(line, row.rejection->title);
+            line += ", \"prompt\": ";
+            appendJsonString(line, row.rejection->prompt);
+        } else {
+            line += ", \"density_air\": " + jsonNumber(row.results.densityInAir)
+                + ", \"vcf\": " + jsonNumber(row.results.factor)
+                + ", \"volume_15\": " + jsonNumber(row.results.volume15)
+                + ", \"result\": " + jsonNumber(row.results.result) + ", \"result_unit\": ";
+            appendJsonString(line, row.results.resultRow.unit);
+        }
+        line += "}\n";
+    }
+
+} // namespace
+
+BatchEnd runBatch(std::istream& in, std::ostream& out, std::ostream& err, Format format,
+    const WindowInput& defaults, Progress& progress)
+{
+    CsvReader reader(in, columnCount, kLongestField);
+    CsvRecord record;
+    std::optional<Layout> layout;
+    if (reader.next(record) && !(layout = layoutOf(record))) {
+        err << kProgramName << ": line " << record.line
+            << " is not a header: it must name the columns quantity, temperature and density,"
+               " and may name from and basis, in any order\n";
+        return BatchEnd::notAHeader;
+    }
+    if (format == Format::text)
+        out << kOutputHeader;
+    bool allComputed = true;
+    Row row;
+    std::string line;
+    while (out && reader.next(record)) {
+        compute(record, *layout, defaults, row);
+        allComputed = allComputed && !row.rejection;
+        line.clear();
+        if (format == Format::json)
+            appendJsonRow(line, row, *layout);
+        else
+            appendCsvRow(line, row, *layout);
+        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        progress.rowDone();
+    }
+    progress.finish();
+    if (!out)
+        return BatchEnd::outputFailed;
+    return allComputed ? BatchEnd::allComputed : BatchEnd::someRejected;
+}
+
+} // namespace corvald::cli

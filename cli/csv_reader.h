@@ -1,0 +1,46 @@
+// Reads CSV as RFC 4180 describes it, one record at a time: a quote opens a
+// field only at its start and closes it only before a separator or the line
+// end, "" inside quotes is a quote, a quoted field may hold separators and line
+// breaks, and lines end in CR, LF or CRLF. Empty lines hold no record.
+//
+// A record's fields are counted before they are kept: only the first
+// `mostFields`, each up to `longestField` bytes, are kept, so a record of any
+// length costs memory bounded by those two.
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace corvald::cli {
+
+struct CsvRecord {
+    std::size_t line = 0; // the line of the input the record starts on, from 1
+    std::size_t count = 0; // the fields of the record, kept or not
+    std::vector<std::string> fields; // the first fields, when the record is well formed
+    std::string error; // what is malformed in the record; empty when nothing is
+};
+
+class CsvReader {
+public:
+    CsvReader(std::istream& in, std::size_t mostFields, std::size_t longestField);
+
+    // The next record; false at the end of the input.
+    bool next(CsvRecord& record);
+
+private:
+    enum class State { fieldStart, unquoted, quoted, afterQuote };
+
+    int take();
+    bool atLineEnd(int c); // consumes the LF of a CRLF
+    void keep(CsvRecord& record, char c);
+    void fail(CsvRecord& record, std::string what);
+
+    std::streambuf& in_;
+    std::size_t mostFields_;
+    std::size_t longestField_;
+    std::size_t line_ = 1;
+};
+
+} // namespace corvald::cli

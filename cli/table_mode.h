@@ -1,0 +1,29 @@
+// corvald-calc --table: one companion table for one set of inputs, printed as text
+// (the table named on the first line, the result on the last) or as JSON.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string_view>
+
+namespace corvald::cli {
+
+// The inputs as typed; an option not given is empty.
+struct TableRequest {
+    std::string_view table; // 53A 53B 54A 54B 5A 5B 6A 6B
+    std::optional<std::string_view> density; // kg/m3: observed (53), at 15 °C (54)
+    std::optional<std::string_view> api; // °API: observed (5), at 60 °F (6)
+    std::optional<std::string_view> temperature; // °C for 53/54, °F for 5/6
+    std::optional<std::string_view> hydrometer; // glass (the default) or none; 53 and 5 only
+    bool json = false;
+};
+
+// The exit statuses of corvald-calc.
+enum class TableStatus { computed = 0, rejected = 1, usage = 2 };
+
+// Reads the numbers as the window does and writes the result to out, or one line
+// naming the input and what is wrong with it to err: rejected for a value that is no
+// number or outside the table's range, usage for a request the table cannot take.
+TableStatus runTableMode(const TableRequest& request, std::ostream& out, std::ostream& err);
+
+} // namespace corvald::cli
