@@ -56,6 +56,20 @@ private:
         return QTest::qWaitFor([this] { return about_->dialog() == nullptr; }, 2000);
     }
 
+    // Help > About on the desktop's registry, then "System Info..." with `path` as PATH.
+    void pressSystemInfoWithPath(const QByteArray& path)
+    {
+        const QByteArray savedPath = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
+        qputenv("PATH", path);
+        ui::about::DesktopRegistry registry;
+        ui::about::SysInfoHost host { registry, files_, launcher_, messages_ };
+        QtAboutDialogs about(host);
+        about.showAboutDialog();
+        QTest::mouseClick(
+            about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+    }
+
 private slots:
     void init()
     {
@@ -226,25 +240,14 @@ private slots:
         stub.write(QStringLiteral("#!/bin/sh\necho \"$0 $#\" > '%1'\n").arg(mark).toUtf8());
         stub.close();
         stub.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QByteArray savedPath = qgetenv("PATH");
-        const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
-        qputenv("PATH", tools.path().toLocal8Bit());
-
-        ui::about::DesktopRegistry registry;
-        ui::about::SysInfoHost host { registry, files_, launcher_, messages_ };
-        QtAboutDialogs about(host);
-        about.showAboutDialog();
-        QTest::mouseClick(
-            about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        pressSystemInfoWithPath(tools.path().toLocal8Bit());
         QFile started(mark);
         QVERIFY(QTest::qWaitFor([&] { return started.size() > 0; }, 5000));
         QVERIFY(started.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(started.readAll()), stubPath + QStringLiteral(" 0\n"));
         QVERIFY(messages_.shown.empty());
 
-        qputenv("PATH", tools.filePath(QStringLiteral("empty")).toLocal8Bit());
-        QTest::mouseClick(
-            about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        pressSystemInfoWithPath(tools.filePath(QStringLiteral("empty")).toLocal8Bit());
         QCOMPARE(messages_.shown.size(), std::size_t(1));
         QCOMPARE(messages_.shown.front().title, std::string("Corvald"));
     }
@@ -263,16 +266,7 @@ private slots:
         QVERIFY(stub >= 0);
         QCOMPARE(::write(stub, script.constData(), std::size_t(script.size())), script.size());
         ::close(stub);
-        const QByteArray savedPath = qgetenv("PATH");
-        const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
-        qputenv("PATH", folder);
-
-        ui::about::DesktopRegistry registry;
-        ui::about::SysInfoHost host { registry, files_, launcher_, messages_ };
-        QtAboutDialogs about(host);
-        about.showAboutDialog();
-        QTest::mouseClick(
-            about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        pressSystemInfoWithPath(folder);
         QVERIFY(QTest::qWaitFor([&] { return QFileInfo(mark).size() > 0; }, 5000));
         QVERIFY(messages_.shown.empty());
     }
