@@ -3,11 +3,13 @@
 #include "tests/support/fake_program_lifetime.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_window_printer.h"
+#include "tests/support/message_box_watcher.h"
 #include "ui/about/desktop_registry.h"
 #include "ui/about/frm_about_design.h"
 #include "ui/about/host_file_system.h"
 #include "ui/about/qt/qt_about_dialogs.h"
 #include "ui/main/qt/main_window.h"
+#include "ui/main/qt/qt_host.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -59,11 +61,15 @@ private:
     // Help > About on the desktop's registry, then "System Info..." with `path` as PATH.
     void pressSystemInfoWithPath(const QByteArray& path)
     {
+        pressSystemInfoWithPath(path, messages_);
+    }
+    void pressSystemInfoWithPath(const QByteArray& path, ui::MessageBoxes& messages)
+    {
         const QByteArray savedPath = qgetenv("PATH");
         const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
         qputenv("PATH", path);
         ui::about::DesktopRegistry registry;
-        ui::about::SysInfoHost host { registry, files_, launcher_, messages_ };
+        ui::about::SysInfoHost host { registry, files_, launcher_, messages };
         QtAboutDialogs about(host);
         about.showAboutDialog();
         QTest::mouseClick(
@@ -250,6 +256,22 @@ private slots:
         pressSystemInfoWithPath(tools.filePath(QStringLiteral("empty")).toLocal8Bit());
         QCOMPARE(messages_.shown.size(), std::size_t(1));
         QCOMPARE(messages_.shown.front().title, std::string("Corvald"));
+    }
+
+    // The operator's one message, in the real message box: titled with the
+    // application's title, a single OK, no picture.
+    void tellsInARealMessageBoxThatNoToolIsAvailable()
+    {
+        QTemporaryDir empty;
+        ui::qt::QtMessageBoxes messages;
+        fakes::MessageBoxWatcher boxes;
+        pressSystemInfoWithPath(QFile::encodeName(empty.path()), messages);
+        QCOMPARE(boxes.seen.size(), std::size_t(1));
+        QCOMPARE(boxes.seen.front().prompt,
+            QStringLiteral("System Information Is Unavailable At This Time"));
+        QCOMPARE(boxes.seen.front().title, QStringLiteral("Corvald"));
+        QCOMPARE(boxes.seen.front().buttons, QStringList { QStringLiteral("OK") });
+        QVERIFY(boxes.seen.front().withoutIcon);
     }
 
     // The tool's path goes from PATH to the launch as bytes: a folder whose name

@@ -6,6 +6,7 @@
 #include "print_spooler_fixtures.h"
 #include "tests/support/fake_about_dialogs.h"
 #include "tests/support/fake_program_lifetime.h"
+#include "tests/support/message_box_watcher.h"
 #include "ui/main/calculation.h"
 #include "ui/main/direction.h"
 #include "ui/main/qt/form1_view.h"
@@ -51,7 +52,7 @@ private:
     fakes::FakeAboutDialogs about_;
     ui::Form1Host host_ { messages_, program_, printer_, about_ };
     std::unique_ptr<ui::qt::MainWindow> window_;
-    std::unique_ptr<MessageBoxWatcher> boxes_;
+    std::unique_ptr<fakes::MessageBoxWatcher> boxes_;
     QPalette schemeAtStart_;
 
     QWidget* control(const char* name) const
@@ -104,7 +105,7 @@ private:
     void expectCheckPrinterMessages(std::size_t count)
     {
         QCOMPARE(boxes_->seen.size(), count);
-        for (const SeenMessageBox& box : boxes_->seen) {
+        for (const fakes::SeenMessageBox& box : boxes_->seen) {
             QCOMPARE(box.prompt, QStringLiteral("Check printer"));
             QCOMPARE(box.title, QStringLiteral("Priter Error"));
             QCOMPARE(box.buttons, QStringList { QStringLiteral("OK") });
@@ -141,7 +142,7 @@ private slots:
     void init()
     {
         form_ = ui::Form1();
-        boxes_ = std::make_unique<MessageBoxWatcher>();
+        boxes_ = std::make_unique<fakes::MessageBoxWatcher>();
         window_ = std::make_unique<ui::qt::MainWindow>(form_, host_);
         printer_.setClientArea(&window_->view());
         window_->show();

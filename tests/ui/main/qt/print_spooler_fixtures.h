@@ -1,22 +1,17 @@
 // What the print tests need around the real spooler: its PDF folder and pages,
-// the state of its queue, stand-in sockets for a missing and a stalled spooler,
-// and a watcher that reads and dismisses the real message boxes.
+// the state of its queue, and stand-in sockets for a missing and a stalled spooler.
 #pragma once
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QMap>
-#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -140,44 +135,6 @@ inline int darkestLightness(const QImage& image, const QRect& area)
             darkest = std::min(darkest, QColor(image.pixel(x, y)).lightness());
     return darkest;
 }
-
-struct SeenMessageBox {
-    QString prompt;
-    QString title;
-    QStringList buttons;
-    bool withoutIcon;
-};
-
-// Reads each real message box as it comes up and presses its OK button.
-class MessageBoxWatcher {
-public:
-    MessageBoxWatcher()
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { dismiss(); });
-        timer_.start(20);
-    }
-
-    std::vector<SeenMessageBox> seen;
-    std::function<void()> onFirst; // runs while the first box is up
-
-private:
-    void dismiss()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        QStringList buttons;
-        for (QAbstractButton* button : box->buttons())
-            buttons << button->text().remove(QLatin1Char('&'));
-        seen.push_back({ box->text(), box->windowTitle(), buttons,
-            box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() });
-        if (seen.size() == 1 && onFirst)
-            onFirst();
-        box->button(QMessageBox::Ok)->click();
-    }
-
-    QTimer timer_;
-};
 
 // The queue named by LPDEST refuses jobs until accept() or the end of the test.
 class QueueRejecting {
