@@ -9,9 +9,13 @@ namespace {
     constexpr Paper kIsoA4 { 210, 297, 0, 0, 0, 0 };
     constexpr double kHundredthsOfMillimetre = 100.0;
 
-    // Called when the spooler has been silent for the whole request bound:
-    // the request fails instead of waiting on.
-    int giveUp(http_t*, void*) { return 0; }
+    // Called when the spooler has been silent for the whole request bound: the
+    // request fails instead of waiting on, and nothing more is asked of the spooler.
+    int giveUp(http_t*, void* silent)
+    {
+        *static_cast<bool*>(silent) = true;
+        return 0;
+    }
 
     bool accepted(ipp_status_t status) { return status <= IPP_STATUS_OK_CONFLICTING; }
 
@@ -23,7 +27,7 @@ SpoolerConnection::SpoolerConnection()
         kSpoolerConnectMilliseconds, nullptr);
     if (!http_)
         return;
-    httpSetTimeout(http_, kSpoolerRequestSeconds, giveUp, nullptr);
+    httpSetTimeout(http_, kSpoolerRequestSeconds, giveUp, &silent_);
     destination_ = cupsGetNamedDest(http_, nullptr, nullptr); // the default destination
     if (destination_)
         info_ = cupsCopyDestInfo(http_, destination_);
@@ -66,11 +70,13 @@ bool SpoolerConnection::submit(std::string_view title, std::span<const char> pdf
         == HTTP_STATUS_CONTINUE) {
         const bool written
             = cupsWriteRequestData(http_, pdf.data(), pdf.size()) == HTTP_STATUS_CONTINUE;
-        // The document request is ended either way, so that the connection is free again.
-        if (accepted(cupsFinishDestDocument(http_, destination_, info_)) && written)
+        // The document request is ended either way, so that the connection is free
+        // again, unless the spooler has fallen silent.
+        if (!silent_ && accepted(cupsFinishDestDocument(http_, destination_, info_)) && written)
             return true;
     }
-    cupsCancelDestJob(http_, destination_, job);
+    if (!silent_)
+        cupsCancelDestJob(http_, destination_, job);
     return false;
 }
 

@@ -1,6 +1,7 @@
 // One conversation with the host's print spooler (CUPS) about its default
 // destination: the paper it prints on and the submission of one PDF job.
-// Every wait on the spooler is bounded, so that a stopped or stalled spooler
+// Every wait on the spooler is bounded, and once the spooler has stayed silent
+// for a bound nothing more is asked of it, so that a stopped or stalled spooler
 // fails the print within seconds instead of holding the window.
 #pragma once
 
@@ -46,6 +47,7 @@ private:
     http_t* http_ = nullptr;
     cups_dest_t* destination_ = nullptr;
     cups_dinfo_t* info_ = nullptr;
+    bool silent_ = false; // the spooler let a request time out
 };
 
 } // namespace corvald::ui::qt
