@@ -20,6 +20,9 @@ namespace corvald::app {
 void prepareApplication()
 {
     QApplication::setApplicationName(ui::qt::toQString(ui::kApplicationTitle));
+    // The desktop entry's name: the Wayland app id, by which a dock finds the
+    // entry and its icon (on X11 the entry's StartupWMClass names the class).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvald.Corvald"));
     QApplication::setWindowIcon(ui::qt::windowIcon());
     QApplication::setFont(ui::qt::windowFont()); // one face for the menus, windows and messages
 }

@@ -13,8 +13,9 @@
 
 namespace corvald::app {
 
-// Names the application (the title of a message box without one)
-// and gives every window the program's icon and font. Call after creating the QApplication.
+// Names the application (the title of a message box without one, and the X11
+// window class) and its desktop entry, and gives every window the program's
+// icon and font. Call after creating the QApplication.
 void prepareApplication();
 
 class WindowSession {

@@ -37,8 +37,15 @@ namespace {
         EXPECT_EQ(writeNumber(VCF53A(850, "20.0")), "0.995745689260984");
     }
 
-    INSTANTIATE_TEST_SUITE_P(Locales, UnderLocale,
-        ::testing::Values("C", "ru_RU.UTF-8", "de_DE.UTF-8"), [](const auto& param) {
+#ifdef _WIN32
+    // Windows names its locales by language and country, with a code page.
+    constexpr const char* kLocales[] = { "C", "Russian_Russia.1251", "German_Germany.1252" };
+#else
+    constexpr const char* kLocales[] = { "C", "ru_RU.UTF-8", "de_DE.UTF-8" };
+#endif
+
+    INSTANTIATE_TEST_SUITE_P(
+        Locales, UnderLocale, ::testing::ValuesIn(kLocales), [](const auto& param) {
             std::string name = param.param;
             return name.substr(0, name.find('.'));
         });

@@ -44,4 +44,12 @@ std::string spokenName(const RowCaption& row)
     return row.unit.empty() ? row.caption : row.caption + " (" + row.unit + ")";
 }
 
+std::string spokenResult(const RowCaption& row, std::string_view value)
+{
+    if (value.empty())
+        return spokenName(row);
+    std::string spoken = row.caption + ": " + std::string(value);
+    return row.unit.empty() ? spoken : spoken + " " + row.unit;
+}
+
 } // namespace corvald::ui

@@ -7,6 +7,7 @@
 #include "ui/main/form1.h"
 
 #include <string>
+#include <string_view>
 
 namespace corvald::ui {
 
@@ -25,5 +26,9 @@ RowCaption resultRow(const Form1& form); // Label14
 
 // "caption (unit)", or the caption alone.
 std::string spokenName(const RowCaption& row);
+
+// A result as it is read out: "caption: value unit", or spokenName(row) while
+// the result box is empty.
+std::string spokenResult(const RowCaption& row, std::string_view value);
 
 } // namespace corvald::ui

@@ -69,6 +69,8 @@ void AboutDialog::createPicture()
     picture->setLineWidth(kPicIconFramePixels);
     picture->setMidLineWidth(0);
     picture->setFocusPolicy(Qt::StrongFocus);
+    // It takes the focus in turn, so a screen reader names it: by its caption.
+    picture->setAccessibleName(toQString(form_.Label3));
     picture->setGeometry(pixels(kPicIconRect));
 }
 

@@ -3,6 +3,7 @@
 #include "ui/main/form1_design.h"
 #include "ui/main/pick_lists.h"
 #include "ui/main/qt/field_guard.h"
+#include "ui/main/qt/form1_accessible.h"
 #include "ui/main/qt/option_indicator_style.h"
 #include "ui/main/qt/pick_list_box.h"
 #include "ui/main/qt/pick_list_model.h"
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <tuple>
 
 namespace corvald::ui::qt {
 
@@ -100,6 +102,52 @@ namespace {
         return false;
     }
 
+    // The result boxes, each with the caption label of its row and the row's caption and unit.
+    struct ResultRow {
+        Label Form1::*caption;
+        Label Form1::*result;
+        RowCaption (*row)(const Form1&);
+    };
+    constexpr ResultRow kResultRows[] = {
+        { &Form1::Label24, &Form1::Label23, densityInAirRow },
+        { &Form1::Label4, &Form1::Label10, factorRow },
+        { &Form1::Label5, &Form1::Label13, volume15Row },
+        { &Form1::Label6, &Form1::Label14, resultRow },
+    };
+
+    // Labels a screen reader passes over: the degree signs drawn beside the
+    // captions (the names of their rows say "°C"), the holders that the pick
+    // lists cover, and the hidden density used.
+    constexpr Label Form1::*kUnspokenLabels[] = {
+        &Form1::Label8,
+        &Form1::Label15,
+        &Form1::Label16,
+        &Form1::Label17,
+        &Form1::Label18,
+        &Form1::Label19,
+        &Form1::Label20,
+        &Form1::Label21,
+        &Form1::Label22,
+        &Form1::Label25,
+        &Form1::Label26,
+    };
+
+    void setAccessibleNameIfChanged(QWidget* widget, const QString& name)
+    {
+        if (widget->accessibleName() != name)
+            widget->setAccessibleName(name);
+    }
+
+    // Replaces the whole text as one edit, so that the operator's Ctrl+Z
+    // brings back what a command emptied (setText would drop the history).
+    void replaceText(QLineEdit* field, const QString& text)
+    {
+        if (field->text() == text)
+            return;
+        field->selectAll();
+        field->insert(text);
+    }
+
     // Returns whether the text changed.
     template <class Widget> bool setTextIfChanged(Widget* widget, const std::string& text)
     {
@@ -116,6 +164,7 @@ Form1View::Form1View(Form1& form, QWidget* parent)
     : QWidget(parent)
     , form_(form)
 {
+    installSpokenForm1(); // before any screen reader asks for the window's controls
     setObjectName(QStringLiteral("Form1"));
     setAutoFillBackground(true);
     setFont(windowFont());
@@ -124,6 +173,7 @@ Form1View::Form1View(Form1& form, QWidget* parent)
     createButtons();
     setFocusOrder(*this, kForm1FocusOrder);
     labelInputs();
+    makeResultsSelectable();
     showModel();
 }
 
@@ -281,6 +331,23 @@ void Form1View::labelInputs()
     label(&Form1::Label3)->setBuddy(combos_[1]);
 }
 
+// The operator can select a result with the mouse and copy it; the boxes take
+// no focus, so the Tab order and the button that Enter presses stay as they are.
+void Form1View::makeResultsSelectable()
+{
+    for (const ResultRow& row : kResultRows) {
+        QLabel* result = label(row.result);
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        result->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+bool Form1View::isSpoken(const QWidget* child) const
+{
+    return std::none_of(std::begin(kUnspokenLabels), std::end(kUnspokenLabels),
+        [&](Label Form1::*member) { return label(member) == child; });
+}
+
 QLabel* Form1View::label(Label Form1::*member) const
 {
     for (std::size_t i = 0; i < labels_.size(); ++i)
@@ -289,28 +356,31 @@ QLabel* Form1View::label(Label Form1::*member) const
     return nullptr;
 }
 
-// What a screen reader says of each input and result: its row caption and unit,
-// and for a result its value.
+// What a screen reader says of each input and result. An input is named by its
+// row caption and unit, and so is the label that has it as buddy (screen readers
+// on Linux name a pick list by that label); a result by its caption, value and
+// unit. A caption label speaks the degree sign drawn beside it.
 void Form1View::showSpokenNames()
 {
-    const auto speak = [](QWidget* widget, const RowCaption& row) {
+    const std::tuple<Label Form1::*, QWidget*, RowCaption> inputs[] = {
+        { &Form1::Label1, text1_, quantityRow(form_) },
+        { &Form1::Label2, combos_[0], temperatureRow(form_) },
+        { &Form1::Label3, combos_[1], densityRow(form_) },
+    };
+    for (const auto& [caption, input, row] : inputs) {
         const QString name = toQString(spokenName(row));
-        if (widget->accessibleName() != name)
-            widget->setAccessibleName(name);
-    };
-    speak(text1_, quantityRow(form_));
-    speak(combos_[0], temperatureRow(form_));
-    speak(combos_[1], densityRow(form_));
-    const std::pair<Label Form1::*, RowCaption> results[] = {
-        { &Form1::Label23, densityInAirRow(form_) },
-        { &Form1::Label10, factorRow(form_) },
-        { &Form1::Label13, volume15Row(form_) },
-        { &Form1::Label14, resultRow(form_) },
-    };
-    for (const auto& [member, row] : results) {
-        QLabel* result = label(member);
-        speak(result, row);
-        result->setAccessibleDescription(toQString((form_.*member).Caption));
+        setAccessibleNameIfChanged(input, name);
+        setAccessibleNameIfChanged(label(caption), name);
+        if (auto* combo = qobject_cast<QComboBox*>(input))
+            setAccessibleNameIfChanged(combo->lineEdit(), name);
+    }
+    for (const ResultRow& result : kResultRows) {
+        const RowCaption row = result.row(form_);
+        setAccessibleNameIfChanged(label(result.caption), toQString(row.caption));
+        const QString whole = toQString((form_.*result.result).Caption);
+        setAccessibleNameIfChanged(
+            label(result.result), toQString(spokenResult(row, whole.toStdString())));
+        label(result.result)->setAccessibleDescription(whole);
     }
 }
 
@@ -319,14 +389,12 @@ void Form1View::showModel()
     setBackground(this, form_.BackColor);
     for (std::size_t i = 0; i < labels_.size(); ++i)
         showLabel(i);
-    if (text1_->text() != toQString(form_.Text1.Text))
-        text1_->setText(toQString(form_.Text1.Text));
+    replaceText(text1_, toQString(form_.Text1.Text));
     text1_->setFrame(form_.Text1.BorderStyle == Border::fixedSingle);
     text1_->setVisible(form_.Text1.Visible);
     for (std::size_t i = 0; i < combos_.size(); ++i) {
         const ComboBox& model = form_.*kForm1Combos[i].control;
-        if (combos_[i]->currentText() != toQString(model.Text))
-            combos_[i]->setEditText(toQString(model.Text));
+        replaceText(combos_[i]->lineEdit(), toQString(model.Text));
         combos_[i]->setVisible(model.Visible);
     }
     for (std::size_t i = 0; i < options_.size(); ++i) {

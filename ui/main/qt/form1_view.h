@@ -31,6 +31,8 @@ public:
     QRadioButton* optionButton(OptionButton Form1::*option) const;
     // The control that has the focus when the window opens.
     QWidget* initialFocus() const;
+    // Whether a screen reader finds the child control (some labels only decorate).
+    bool isSpoken(const QWidget* child) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +44,7 @@ private:
     void showLabel(std::size_t index);
     void showDegreeSign(const DegreeSignDesign& sign, QLabel& letter);
     void labelInputs();
+    void makeResultsSelectable();
     void showSpokenNames();
     QLabel* label(Label Form1::*member) const;
     int fitWidth(std::string_view caption, const QFont& font) const;

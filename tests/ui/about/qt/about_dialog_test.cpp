@@ -11,6 +11,7 @@
 #include "ui/main/qt/main_window.h"
 #include "ui/main/qt/qt_host.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
@@ -203,6 +204,16 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), control(dialog, "picIcon"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), control(dialog, "cmdSysInfo"));
+    }
+
+    // The picture takes the focus in turn, so a screen reader must have a name to say.
+    void namesThePictureForScreenReaders()
+    {
+        AboutDialog* dialog = open();
+        QAccessibleInterface* picture
+            = QAccessible::queryAccessibleInterface(control(dialog, "picIcon"));
+        QCOMPARE(picture->role(), QAccessible::Graphic);
+        QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Author"));
     }
 
     // The event loop runs on after the main window closes, until the dialog closes too.
