@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace corvald::ui::about {
@@ -12,7 +13,14 @@ namespace {
 
     constexpr RegistryKey kSysInfoKeyHandle = 1;
 
-    bool isExecutable(const std::string& path) { return ::access(path.c_str(), X_OK) == 0; }
+    // A program file that may be run: not a folder, not a device, not a file
+    // without the permission to run it.
+    bool isProgram(const std::string& path)
+    {
+        struct stat status { };
+        return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)
+            && ::access(path.c_str(), X_OK) == 0;
+    }
 
 } // namespace
 
@@ -24,10 +32,12 @@ std::string findSysInfoProgram(std::string_view searchPath)
             const std::size_t colon = std::min(rest.find(':'), rest.size());
             const std::string_view folder = rest.substr(0, colon);
             rest.remove_prefix(std::min(colon + 1, rest.size()));
-            if (folder.empty())
+            // An empty or relative folder names a place under the current folder,
+            // whatever that is at the moment: it is not searched.
+            if (!folder.starts_with('/'))
                 continue;
             const std::string path = std::string(folder) + "/" + std::string(program);
-            if (isExecutable(path))
+            if (isProgram(path))
                 return path;
         }
     }

@@ -27,7 +27,8 @@ public:
 };
 
 // The full path of the first program of kSysInfoPrograms in the folders of
-// `searchPath` (a PATH value), or empty.
+// `searchPath` (a PATH value), or empty. Only absolute folders are searched, and
+// only a regular file that may be run counts; the path's bytes are kept as they are.
 std::string findSysInfoProgram(std::string_view searchPath);
 
 } // namespace corvald::ui::about

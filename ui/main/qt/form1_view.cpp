@@ -13,6 +13,7 @@
 #include "ui/shared/qt/qt_text.h"
 #include "ui/shared/qt/window_fonts.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,10 +37,12 @@ namespace {
                                                       : palette.color(QPalette::Button);
     }
 
+    // The colour is taken from the colour scheme, not from the widget's own palette,
+    // which holds the colour last written.
     void setBackground(QWidget* widget, SystemColor color)
     {
         QPalette palette = widget->palette();
-        const QColor wanted = colorOf(color, palette);
+        const QColor wanted = colorOf(color, QApplication::palette(widget));
         if (palette.color(widget->backgroundRole()) == wanted)
             return;
         palette.setColor(widget->backgroundRole(), wanted);
@@ -83,6 +86,19 @@ namespace {
         for (const DegreeSignDesign& sign : kForm1DegreeSigns)
             if (sign.mark == label)
                 return true;
+        return false;
+    }
+
+    // The labels that hold the pick lists' texts for the printed page lie under the
+    // pick lists; each is hidden while its pick list is shown, so that nothing of it
+    // shows through the pick list's rounded corners.
+    bool isUnderShownPickList(const Form1& form, Label Form1::*label)
+    {
+        constexpr std::pair<Label Form1::*, ComboBox Form1::*> kHolders[]
+            = { { &Form1::Label20, &Form1::Combo1 }, { &Form1::Label21, &Form1::Combo2 } };
+        for (const auto& [holder, list] : kHolders)
+            if (holder == label)
+                return (form.*list).Visible;
         return false;
     }
 
@@ -279,7 +295,8 @@ void Form1View::showLabel(std::size_t index)
     else if (setTextIfChanged(widget, model.Caption))
         widget->resize(fitWidth(model.Caption, widget->font()), pixels(design.rect).height());
     setBackground(widget, model.BackColor);
-    widget->setVisible(model.Visible && !isDegreeMark(design.control));
+    widget->setVisible(model.Visible && !isDegreeMark(design.control)
+        && !isUnderShownPickList(form_, design.control));
 }
 
 // A degree sign is drawn as one caption, "°C", in the window's font: right after

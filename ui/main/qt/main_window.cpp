@@ -11,6 +11,7 @@
 #include "ui/shared/qt/qt_text.h"
 
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -106,10 +107,15 @@ void MainWindow::wireButtons()
             [this, handler = handlerOf(design.name)] { run(handler); });
 }
 
+// A control hidden by the handler (File > Print hides the command buttons) passes
+// the focus on; the focus goes back to it once it is shown again.
 void MainWindow::run(Handler handler)
 {
+    const QPointer<QWidget> focused = focusWidget();
     handler(*this);
     view_->showModel();
+    if (focused && focused->isVisible() && focused != focusWidget())
+        focused->setFocus();
 }
 
 void MainWindow::showEvent(QShowEvent* event)

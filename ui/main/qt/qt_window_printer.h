@@ -1,6 +1,7 @@
-// Prints the client area of the main window as one page on the default printer,
-// with no dialog. Fails, rather than falling back to a file or another printer,
-// when there is no default printer or the printer cannot print.
+// Prints the client area of the main window as one page on the spooler's default
+// destination, with no dialog. Fails, rather than falling back to a file or another
+// printer, when the spooler cannot be reached within its bounds, has no default
+// destination, or does not accept the job.
 #pragma once
 
 #include "ui/main/host.h"

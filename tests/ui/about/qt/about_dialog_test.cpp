@@ -3,14 +3,17 @@
 #include "tests/support/fake_program_lifetime.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_window_printer.h"
+#include "tests/support/message_box_watcher.h"
 #include "ui/about/desktop_registry.h"
 #include "ui/about/frm_about_design.h"
 #include "ui/about/host_file_system.h"
 #include "ui/about/qt/qt_about_dialogs.h"
 #include "ui/main/qt/main_window.h"
+#include "ui/main/qt/qt_host.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -18,6 +21,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvald;
 using ui::about::qt::AboutDialog;
@@ -50,6 +57,24 @@ private:
     bool closed()
     {
         return QTest::qWaitFor([this] { return about_->dialog() == nullptr; }, 2000);
+    }
+
+    // Help > About on the desktop's registry, then "System Info..." with `path` as PATH.
+    void pressSystemInfoWithPath(const QByteArray& path)
+    {
+        pressSystemInfoWithPath(path, messages_);
+    }
+    void pressSystemInfoWithPath(const QByteArray& path, ui::MessageBoxes& messages)
+    {
+        const QByteArray savedPath = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
+        qputenv("PATH", path);
+        ui::about::DesktopRegistry registry;
+        ui::about::SysInfoHost host { registry, files_, launcher_, messages };
+        QtAboutDialogs about(host);
+        about.showAboutDialog();
+        QTest::mouseClick(
+            about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
     }
 
 private slots:
@@ -95,6 +120,21 @@ private slots:
         for (QWidget* widget : QApplication::topLevelWidgets())
             dialogs += widget->objectName() == QStringLiteral("frmAbout") && widget->isVisible();
         QCOMPARE(dialogs, 1);
+    }
+
+    // Help > About on a minimised dialog brings that same dialog back, in front.
+    void restoresAMinimisedDialog()
+    {
+        AboutDialog* dialog = open();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        dialog->showMinimized();
+        QVERIFY(QTest::qWaitFor([dialog] { return dialog->isMinimized(); }, 2000));
+        QTest::qWait(500); // the window manager has taken the window off the screen
+        about_->showAboutDialog();
+        QCOMPARE(about_->dialog(), dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(!dialog->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
     }
 
     void leavesTheMainWindowUsable()
@@ -217,27 +257,51 @@ private slots:
         stub.write(QStringLiteral("#!/bin/sh\necho \"$0 $#\" > '%1'\n").arg(mark).toUtf8());
         stub.close();
         stub.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QByteArray savedPath = qgetenv("PATH");
-        const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
-        qputenv("PATH", tools.path().toLocal8Bit());
-
-        ui::about::DesktopRegistry registry;
-        ui::about::SysInfoHost host { registry, files_, launcher_, messages_ };
-        QtAboutDialogs about(host);
-        about.showAboutDialog();
-        QTest::mouseClick(
-            about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        pressSystemInfoWithPath(tools.path().toLocal8Bit());
         QFile started(mark);
         QVERIFY(QTest::qWaitFor([&] { return started.size() > 0; }, 5000));
         QVERIFY(started.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(started.readAll()), stubPath + QStringLiteral(" 0\n"));
         QVERIFY(messages_.shown.empty());
 
-        qputenv("PATH", tools.filePath(QStringLiteral("empty")).toLocal8Bit());
-        QTest::mouseClick(
-            about.dialog()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        pressSystemInfoWithPath(tools.filePath(QStringLiteral("empty")).toLocal8Bit());
         QCOMPARE(messages_.shown.size(), std::size_t(1));
         QCOMPARE(messages_.shown.front().title, std::string("Corvald"));
+    }
+
+    // The operator's one message, in the real message box: titled with the
+    // application's title, a single OK, no picture.
+    void tellsInARealMessageBoxThatNoToolIsAvailable()
+    {
+        QTemporaryDir empty;
+        ui::qt::QtMessageBoxes messages;
+        fakes::MessageBoxWatcher boxes;
+        pressSystemInfoWithPath(QFile::encodeName(empty.path()), messages);
+        QCOMPARE(boxes.seen.size(), std::size_t(1));
+        QCOMPARE(boxes.seen.front().prompt,
+            QStringLiteral("System Information Is Unavailable At This Time"));
+        QCOMPARE(boxes.seen.front().title, QStringLiteral("Corvald"));
+        QCOMPARE(boxes.seen.front().buttons, QStringList { QStringLiteral("OK") });
+        QVERIFY(boxes.seen.front().withoutIcon);
+    }
+
+    // The tool's path goes from PATH to the launch as bytes: a folder whose name
+    // is no valid text still has its tool started.
+    void startsAToolInAFolderWhoseNameIsNoValidText()
+    {
+        QTemporaryDir tools;
+        const QByteArray folder = QFile::encodeName(tools.path()) + "/tools-\xff\xfe";
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+        const QString mark = tools.filePath(QStringLiteral("started"));
+        const QByteArray stubPath = folder + "/hardinfo2";
+        const QByteArray script = "#!/bin/sh\necho started > '" + mark.toUtf8() + "'\n";
+        const int stub = ::open(stubPath.constData(), O_WRONLY | O_CREAT, 0700);
+        QVERIFY(stub >= 0);
+        QCOMPARE(::write(stub, script.constData(), std::size_t(script.size())), script.size());
+        ::close(stub);
+        pressSystemInfoWithPath(folder);
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(mark).size() > 0; }, 5000));
+        QVERIFY(messages_.shown.empty());
     }
 };
 

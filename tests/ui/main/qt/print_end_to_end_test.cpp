@@ -1,59 +1,43 @@
-// File > Print through the host's real print spooler. The spooler's default
-// queue must write PDF files into the folder named by CORVALD_PRINT_OUTPUT
-// (scripts/test sets up such a queue); without it the page tests are skipped.
-// failsWithoutASpooler runs with CUPS_SERVER pointing at a missing socket.
+// File > Print through the host's real print spooler and the real message boxes.
+// The page tests need the spooler's queue named by LPDEST to write PDF files into
+// the folder named by CORVALD_PRINT_OUTPUT (scripts/print-spooler sets one up).
+// The failure tests point CUPS_SERVER at a socket that this test makes: one where
+// no spooler listens, one where a spooler accepts and never answers.
+#include "print_spooler_fixtures.h"
 #include "tests/support/fake_about_dialogs.h"
-#include "tests/support/fake_message_boxes.h"
 #include "tests/support/fake_program_lifetime.h"
+#include "tests/support/message_box_watcher.h"
 #include "ui/main/calculation.h"
 #include "ui/main/direction.h"
-#include "ui/main/print.h"
 #include "ui/main/qt/form1_view.h"
 #include "ui/main/qt/main_window.h"
+#include "ui/main/qt/qt_host.h"
 #include "ui/main/qt/qt_window_printer.h"
+#include "ui/main/qt/spooler_connection.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
 using namespace corvald;
+using namespace corvald::printtest;
 
 namespace {
 
-constexpr int kSpoolerSeconds = 60;
+// A print attempt waits on a silent spooler for one connection and one request at
+// most (a second of slack for the spooler library's polling); a Print command
+// makes two attempts.
+constexpr qint64 kFailedPrintMilliseconds
+    = 2 * (ui::qt::kSpoolerConnectMilliseconds + qint64(ui::qt::kSpoolerRequestSeconds * 1000))
+    + 2000;
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QStringList pdfsIn(const QDir& folder)
-{
-    return folder.entryList({ QStringLiteral("*.pdf") }, QDir::Files);
-}
-
-// The first PDF that appears in the folder beside `before`, once the spooler has finished it.
-QString awaitPdf(const QDir& folder, const QStringList& before)
-{
-    QDeadlineTimer deadline(kSpoolerSeconds * 1000);
-    while (!deadline.hasExpired()) {
-        for (const QString& name : pdfsIn(folder)) {
-            if (!before.contains(name) && QFileInfo(folder.filePath(name)).size() > 0) {
-                QTest::qWait(500);
-                return folder.filePath(name);
-            }
-        }
-        QTest::qWait(200);
-    }
-    return {};
-}
+// Words of every row, each at its own place on the page.
+const char* const kPlacedWords[]
+    = { "Temperature", "20.0", "kg/lit", "Vacuum", "Air", "V.C.F.", "0.9957", "995.700" };
 
 } // namespace
 
@@ -62,107 +46,167 @@ class PrintEndToEndTest : public QObject {
 
 private:
     ui::Form1 form_;
-    fakes::FakeMessageBoxes messages_;
+    ui::qt::QtMessageBoxes messages_;
     fakes::FakeProgramLifetime program_;
     ui::qt::QtWindowPrinter printer_;
     fakes::FakeAboutDialogs about_;
     ui::Form1Host host_ { messages_, program_, printer_, about_ };
     std::unique_ptr<ui::qt::MainWindow> window_;
+    std::unique_ptr<fakes::MessageBoxWatcher> boxes_;
+    QPalette schemeAtStart_;
 
-    QString printWorkedExample(bool fromMass)
+    QWidget* control(const char* name) const
     {
-        const QByteArray output = qgetenv("CORVALD_PRINT_OUTPUT");
-        if (output.isEmpty())
-            return {};
-        form_ = ui::Form1();
+        return window_->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+
+    // 1000 m3 at 20 °C, 0.8500 kg/l, or 850 t.
+    void calculate(bool fromMass)
+    {
         if (fromMass)
             ui::Command1_Click(form_);
         form_.Text1.Text = fromMass ? "850" : "1000";
         form_.Combo1.Text = "20.0";
         form_.Combo2.Text = "0.8500";
         ui::Command3_Click(form_, messages_);
-        const QDir folder(QString::fromLocal8Bit(output));
-        const QStringList before = pdfsIn(folder);
-        window_->findChild<QAction*>(QStringLiteral("mnuPintItem"))->trigger();
-        return awaitPdf(folder, before);
+        window_->view().showModel();
+    }
+
+    void print() { window_->findChild<QAction*>(QStringLiteral("mnuPintItem"))->trigger(); }
+
+    // Prints and returns the PDF the spooler wrote, or empty.
+    QString printedPdf()
+    {
+        const QStringList before = pdfsIn(outputFolder());
+        print();
+        return awaitPdf(outputFolder(), before);
+    }
+
+    QImage screen() const
+    {
+        QTest::qWait(50);
+        return window_->grab().toImage();
+    }
+
+    // The window before and after Print, pixel for pixel, with the focus where it was.
+    void printRestoresTheWindow(const QString& name)
+    {
+        calculate(false);
+        control("Command3")->setFocus();
+        const QImage before = screen();
+        print();
+        const QImage after = screen();
+        keepPicture(before, name + QStringLiteral("-before"));
+        keepPicture(after, name + QStringLiteral("-after"));
+        QCOMPARE(window_->focusWidget(), control("Command3"));
+        QVERIFY2(after == before, "the window differs after Print");
+    }
+
+    void expectCheckPrinterMessages(std::size_t count)
+    {
+        QCOMPARE(boxes_->seen.size(), count);
+        for (const fakes::SeenMessageBox& box : boxes_->seen) {
+            QCOMPARE(box.prompt, QStringLiteral("Check printer"));
+            QCOMPARE(box.title, QStringLiteral("Priter Error"));
+            QCOMPARE(box.buttons, QStringList { QStringLiteral("OK") });
+            QVERIFY(box.withoutIcon);
+        }
+    }
+
+    // A spooler that takes no job: Check printer twice, within the bound, and the
+    // window restored.
+    void failsWithinTheBound(const QString& name)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        printRestoresTheWindow(name);
+        const qint64 elapsed = clock.elapsed();
+        expectCheckPrinterMessages(2);
+        QVERIFY2(elapsed < kFailedPrintMilliseconds,
+            qPrintable(QStringLiteral("Print took %1 ms").arg(elapsed)));
+    }
+
+    QMap<QString, QPointF> placesOnPageAt(QSize windowSize, const QString& picture)
+    {
+        window_->resize(windowSize);
+        QTest::qWait(50);
+        const QString pdf = printedPdf();
+        if (pdf.isEmpty())
+            return {};
+        keepPage(pdf, picture);
+        return wordPlaces(pdf);
     }
 
 private slots:
+    void initTestCase() { schemeAtStart_ = QApplication::palette(); }
     void init()
     {
-        messages_.shown.clear();
+        form_ = ui::Form1();
+        boxes_ = std::make_unique<fakes::MessageBoxWatcher>();
         window_ = std::make_unique<ui::qt::MainWindow>(form_, host_);
         printer_.setClientArea(&window_->view());
         window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
-    void cleanup() { window_.reset(); }
+    void cleanup()
+    {
+        window_.reset();
+        QApplication::setPalette(schemeAtStart_);
+    }
 
     void printsOnePageOfTheWorkedExample()
     {
-        if (qEnvironmentVariableIsEmpty("CORVALD_PRINT_OUTPUT"))
-            QSKIP("no print spooler with a PDF queue (CORVALD_PRINT_OUTPUT is not set)");
-        const QString pdf = printWorkedExample(false);
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        calculate(false);
+        const QString pdf = printedPdf();
         QVERIFY2(!pdf.isEmpty(), "the spooler wrote no PDF");
-        QVERIFY(messages_.shown.empty());
+        QVERIFY(boxes_->seen.empty());
 
-        const QString info = run(QStringLiteral("pdfinfo"), { pdf });
-        QVERIFY(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")).match(info).hasMatch());
-        const QString text
-            = run(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, "-" });
+        QVERIFY(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))
+                    .match(run(QStringLiteral("pdfinfo"), { pdf }))
+                    .hasMatch());
+        const QString text = pageText(pdf);
         for (const char* shown : { "Volume at observed temp.", "Temperature", "Density (vac.)at 15",
                  "V.C.F.", "Tonnes", "kg/lit", "Vacuum", "Air", "0.9957", "995.700", "846.345",
                  "0.8489", "20.0", "0.8500", "1000" })
             QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
         for (const char* hidden : { "CALCULATE", "mt to m3", "m3 to mt", "Clear" })
             QVERIFY2(!text.contains(QString::fromUtf8(hidden)), hidden);
-
-        // Keep a picture of the page for a person to look at.
-        const QString picture
-            = QDir(QStringLiteral(CORVALD_SCREENSHOT_DIR)).filePath(QStringLiteral("printed-page"));
-        run(QStringLiteral("pdftoppm"),
-            { QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
-                QStringLiteral("-singlefile"), pdf, picture });
-        QVERIFY(QFileInfo::exists(picture + QStringLiteral(".png")));
+        keepPage(pdf, QStringLiteral("printed-page"));
     }
 
     // The picture keeps the window's proportions: the distances between two
     // captions across and down the page scale alike.
     void keepsTheWindowsProportions()
     {
-        if (qEnvironmentVariableIsEmpty("CORVALD_PRINT_OUTPUT"))
-            QSKIP("no print spooler with a PDF queue (CORVALD_PRINT_OUTPUT is not set)");
-        const QString pdf = printWorkedExample(false);
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        calculate(false);
+        const QString pdf = printedPdf();
         QVERIFY(!pdf.isEmpty());
-        const QString boxes
-            = run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdf, "-" });
-        auto topLeft = [&boxes](const QString& word) {
-            const QRegularExpression pattern(
-                QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>%1<").arg(word));
-            const auto match = pattern.match(boxes);
-            return match.hasMatch()
-                ? QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())
-                : QPointF(-1, -1);
-        };
-        const QPointF temperature = topLeft(QStringLiteral("Temperature")); // 120, 720 twips
-        const QPointF tonnes = topLeft(QStringLiteral("Tonnes")); // 120, 3240 twips
-        const QPointF unit = topLeft(QStringLiteral("kg/lit")); // 3240, 1200 twips
-        const QPointF density = topLeft(QStringLiteral("Density")); // 120, 1200 twips
-        QVERIFY(temperature.x() >= 0 && tonnes.x() >= 0 && unit.x() >= 0 && density.x() >= 0);
-        const double down = (tonnes.y() - temperature.y()) / (3240 - 720);
-        const double across = (unit.x() - density.x()) / (3240 - 120);
+        const QMap<QString, QPointF> at = wordPlaces(pdf);
+        for (const char* word : { "Temperature", "Tonnes", "kg/lit", "Density" })
+            QVERIFY2(at.contains(QString::fromLatin1(word)), word);
+        // Temperature at 120, 720 twips; Tonnes at 120, 3240; kg/lit at 3240, 1200;
+        // Density at 120, 1200.
+        const double down
+            = (at[QStringLiteral("Tonnes")].y() - at[QStringLiteral("Temperature")].y())
+            / (3240 - 720);
+        const double across
+            = (at[QStringLiteral("kg/lit")].x() - at[QStringLiteral("Density")].x()) / (3240 - 120);
         QVERIFY2(qAbs(down / across - 1) < 0.02,
             qPrintable(QStringLiteral("down %1, across %2 points per twip").arg(down).arg(across)));
     }
 
     void swapsTheRowCaptionsFromAMass()
     {
-        if (qEnvironmentVariableIsEmpty("CORVALD_PRINT_OUTPUT"))
-            QSKIP("no print spooler with a PDF queue (CORVALD_PRINT_OUTPUT is not set)");
-        const QString pdf = printWorkedExample(true);
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        calculate(true);
+        const QString pdf = printedPdf();
         QVERIFY(!pdf.isEmpty());
-        const QString text
-            = run(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, "-" });
+        const QString text = pageText(pdf);
         QVERIFY(text.contains(QStringLiteral("1,004.319")));
         QVERIFY(
             text.indexOf(QStringLiteral("Tonnes")) < text.indexOf(QStringLiteral("Temperature")));
@@ -170,17 +214,104 @@ private slots:
             > text.indexOf(QStringLiteral("V.C.F.")));
     }
 
+    // The page holds the design client area at its design geometry: a shrunken
+    // window cuts nothing, an enlarged one shrinks nothing.
+    void printsTheDesignAreaWhateverTheWindowSize()
+    {
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        calculate(false);
+        const QSize designSize = window_->size();
+        const auto design = placesOnPageAt(designSize, QStringLiteral("printed-page-design"));
+        const auto shrunken = placesOnPageAt({ 220, 150 }, QStringLiteral("printed-page-shrunken"));
+        const auto enlarged
+            = placesOnPageAt({ 1000, 700 }, QStringLiteral("printed-page-enlarged"));
+        QCOMPARE(window_->size(), QSize(1000, 700));
+        for (const char* word : kPlacedWords) {
+            const QString key = QString::fromLatin1(word);
+            QVERIFY2(design.contains(key), word);
+            for (const auto* page : { &shrunken, &enlarged }) {
+                QVERIFY2(page->contains(key), word);
+                const QPointF shift = page->value(key) - design.value(key);
+                QVERIFY2(qAbs(shift.x()) < 0.5 && qAbs(shift.y()) < 0.5, word);
+            }
+        }
+    }
+
+    void printsDarkTextOnWhiteUnderADarkScheme()
+    {
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        QApplication::setPalette(darkScheme());
+        calculate(false);
+        keepPicture(screen(), QStringLiteral("window-dark-scheme"));
+        const QString pdf = printedPdf();
+        QVERIFY(!pdf.isEmpty());
+        QVERIFY(pageText(pdf).contains(QStringLiteral("Temperature")));
+        const QImage page = keepPage(pdf, QStringLiteral("printed-page-dark-scheme"));
+        QVERIFY(!page.isNull());
+        QVERIFY2(shareOfDarkPixels(page, page.rect()) < 0.05, "the ground is not white");
+        const QMap<QString, QPointF> at = wordPlaces(pdf);
+        for (const char* word : kPlacedWords) {
+            const QRect around
+                = QRectF(at.value(QString::fromLatin1(word)) * kPagePixelsPerPoint, QSizeF(20, 8))
+                      .toRect();
+            QVERIFY2(darkestLightness(page, around) < 80, word);
+        }
+    }
+
+    void restoresTheWindowAfterAPrintedPage()
+    {
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        // A second Print starts from the restored window and restores it again.
+        for (const char* name : { "window-printed", "window-printed-twice" }) {
+            const QStringList before = pdfsIn(outputFolder());
+            printRestoresTheWindow(QString::fromLatin1(name));
+            QVERIFY(!awaitPdf(outputFolder(), before).isEmpty());
+        }
+        expectCheckPrinterMessages(0);
+    }
+
+    void reportsAQueueThatRejectsJobs()
+    {
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        const QueueRejecting rejecting;
+        const QStringList before = pdfsIn(outputFolder());
+        printRestoresTheWindow(QStringLiteral("window-rejected"));
+        expectCheckPrinterMessages(2);
+        QTest::qWait(2000);
+        QCOMPARE(pdfsIn(outputFolder()), before);
+    }
+
+    void printsOnTheRetryWhenTheQueueAcceptsAgain()
+    {
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        QueueRejecting rejecting;
+        boxes_->onFirst = [&rejecting] { rejecting.accept(); };
+        calculate(false);
+        const QString pdf = printedPdf();
+        expectCheckPrinterMessages(1);
+        QVERIFY2(!pdf.isEmpty(), "the retry printed no page");
+        QVERIFY(pageText(pdf).contains(QStringLiteral("0.9957")));
+    }
+
     void failsWithoutASpooler()
     {
         if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
-            QSKIP("run with CUPS_SERVER pointing at a missing socket");
-        window_->findChild<QAction*>(QStringLiteral("mnuPintItem"))->trigger();
-        QCOMPARE(messages_.shown.size(), std::size_t(2));
-        QCOMPARE(messages_.shown.front().prompt, std::string("Check printer"));
-        QCOMPARE(messages_.shown.front().title, std::string("Priter Error"));
-        QVERIFY(window_->findChild<QWidget*>(QStringLiteral("Command3"))->isVisible());
-        QVERIFY(window_->findChild<QWidget*>(QStringLiteral("Combo2"))->isVisible());
-        QCOMPARE(form_.BackColor, ui::SystemColor::buttonFace);
+            QSKIP(kNoSocket);
+        const DeadSpoolerSocket socket;
+        failsWithinTheBound(QStringLiteral("window-no-spooler"));
+    }
+
+    void failsWithinSecondsWhenTheSpoolerStalls()
+    {
+        if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+            QSKIP(kNoSocket);
+        const StalledSpoolerSocket socket;
+        failsWithinTheBound(QStringLiteral("window-stalled-spooler"));
     }
 };
 
