@@ -1,5 +1,13 @@
 #include "ui/main/form1_design.h"
 
+#include "ui/main/about_item.h"
+#include "ui/main/calculation.h"
+#include "ui/main/clear.h"
+#include "ui/main/direction.h"
+#include "ui/main/exit.h"
+#include "ui/main/pick_lists.h"
+#include "ui/main/print.h"
+
 #include "ui/main/direction.h"
 
 namespace corvald::ui {
@@ -40,20 +48,27 @@ const std::array<LabelDesign, 26> kForm1Labels = { {
 const TextDesign kText1Design = { "Text1", { 2160, 240, 975, 375 } };
 
 const std::array<ComboDesign, 2> kForm1Combos = { {
-    { "Combo1", &Form1::Combo1, { 2160, 720, 975, 315 } },
-    { "Combo2", &Form1::Combo2, { 2160, 1200, 975, 315 } },
+    { "Combo1", &Form1::Combo1, { 2160, 720, 975, 315 },
+        { kTemperatureItemCount, temperatureItem } },
+    { "Combo2", &Form1::Combo2, { 2160, 1200, 975, 315 }, { kDensityItemCount, densityItem } },
 } };
 
 const std::array<OptionDesign, 2> kForm1Options = { {
-    { "Option3", &Form1::Option3, "Vacuum", { 4080, 1560, 1095, 255 }, true },
-    { "Option4", &Form1::Option4, "Air", { 4080, 2040, 1095, 195 }, false },
+    { "Option3", &Form1::Option3, "Vacuum", { 4080, 1560, 1095, 255 }, true,
+        [](Form1& form, Form1Host& host) { Option3_Click(form, host.messages); } },
+    { "Option4", &Form1::Option4, "Air", { 4080, 2040, 1095, 195 }, false,
+        [](Form1& form, Form1Host& host) { Option4_Click(form, host.messages); } },
 } };
 
 const std::array<CommandDesign, 4> kForm1Commands = { {
-    { "Command1", &Form1::Command1, "mt to m3", { 4080, 240, 1095, 375 } },
-    { "Command2", &Form1::Command2, "m3 to mt", { 4080, 720, 1095, 375 } },
-    { "Command3", &Form1::Command3, "CALCULATE", { 4080, 2640, 1095, 375 } },
-    { "Command4", &Form1::Command4, "Clear", { 4080, 3120, 1095, 375 } },
+    { "Command1", &Form1::Command1, "mt to m3", { 4080, 240, 1095, 375 },
+        [](Form1& form, Form1Host&) { Command1_Click(form); } },
+    { "Command2", &Form1::Command2, "m3 to mt", { 4080, 720, 1095, 375 },
+        [](Form1& form, Form1Host&) { Command2_Click(form); } },
+    { "Command3", &Form1::Command3, "CALCULATE", { 4080, 2640, 1095, 375 },
+        [](Form1& form, Form1Host& host) { Command3_Click(form, host.messages); } },
+    { "Command4", &Form1::Command4, "Clear", { 4080, 3120, 1095, 375 },
+        [](Form1& form, Form1Host&) { Command4_Click(form); } },
 } };
 
 const std::array<DegreeSignDesign, 4> kForm1DegreeSigns = { {
@@ -70,14 +85,26 @@ const std::array<LineDesign, 2> kForm1Rule = { {
 
 const std::array<MenuDesign, 3> kForm1Menus = { {
     { "frmFile", "File",
-        { { { "mnuCalculateItem", "Calculate" }, { "mnuPintItem", "Print" },
-            { "mnuClearItem", "Clear" }, { "mnuExitItem", "Exit" } } },
+        { { { "mnuCalculateItem", "Calculate",
+                [](Form1& form, Form1Host& host) { mnuCalculateItem_Click(form, host.messages); } },
+            { "mnuPintItem", "Print",
+                [](Form1& form, Form1Host& host) {
+                    mnuPintItem_Click(form, host.messages, host.printer);
+                } },
+            { "mnuClearItem", "Clear", [](Form1& form, Form1Host&) { mnuClearItem_Click(form); } },
+            { "mnuExitItem", "Exit",
+                [](Form1&, Form1Host& host) { mnuExitItem_Click(host.program); } } } },
         4 },
     { "frmConvert", "Convert",
-        { { { "frmMttocmItem", "metric tonns to cubic meters" },
-            { "frmCmtomtItem", "cubic meters to metric tonnes" } } },
+        { { { "frmMttocmItem", "metric tonns to cubic meters",
+                [](Form1& form, Form1Host&) { frmMttocmItem_Click(form); } },
+            { "frmCmtomtItem", "cubic meters to metric tonnes",
+                [](Form1& form, Form1Host&) { frmCmtomtItem_Click(form); } } } },
         2 },
-    { "frmHelp", "Help", { { { "frmAboutItem", "About" } } }, 1 },
+    { "frmHelp", "Help",
+        { { { "frmAboutItem", "About",
+            [](Form1&, Form1Host& host) { frmAboutItem_Click(host.about); } } } },
+        1 },
 } };
 
 const std::array<std::string_view, 9> kForm1FocusOrder = {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/main/form1.h"
+#include "ui/main/host.h"
 #include "ui/shared/design.h"
 
 #include <array>
@@ -32,10 +33,20 @@ struct TextDesign {
     Rect rect;
 };
 
+// What a click on a button, an option button or a menu item runs.
+using ClickHandler = void (*)(Form1& form, Form1Host& host);
+
+// A pick list: its fixed items, index 0 first.
+struct PickListDesign {
+    int itemCount;
+    std::string_view (*item)(int index);
+};
+
 struct ComboDesign {
     std::string_view name;
     ComboBox Form1::*control;
     Rect rect;
+    PickListDesign list;
 };
 
 struct OptionDesign {
@@ -44,6 +55,7 @@ struct OptionDesign {
     std::string_view caption;
     Rect rect;
     bool value;
+    ClickHandler click;
 };
 
 struct CommandDesign {
@@ -51,11 +63,13 @@ struct CommandDesign {
     CommandButton Form1::*control;
     std::string_view caption;
     Rect rect;
+    ClickHandler click;
 };
 
 struct MenuItemDesign {
     std::string_view name;
     std::string_view caption;
+    ClickHandler click;
 };
 
 struct MenuDesign {

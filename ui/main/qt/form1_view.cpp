@@ -1,7 +1,6 @@
 #include "ui/main/qt/form1_view.h"
 
 #include "ui/main/form1_design.h"
-#include "ui/main/pick_lists.h"
 #include "ui/main/qt/field_guard.h"
 #include "ui/main/qt/form1_accessible.h"
 #include "ui/main/qt/option_indicator_style.h"
@@ -199,8 +198,6 @@ void Form1View::createInputs()
     connect(text1_, &QLineEdit::textEdited, this,
         [this](const QString& text) { form_.Text1.Text = toStdString(text); });
 
-    const PickListModel::ItemText lists[] = { temperatureItem, densityItem };
-    const int counts[] = { kTemperatureItemCount, kDensityItemCount };
     for (std::size_t i = 0; i < combos_.size(); ++i) {
         const ComboDesign& design = kForm1Combos[i];
         auto* combo = new PickListBox(this);
@@ -213,7 +210,7 @@ void Form1View::createInputs()
         combo->setMaxVisibleItems(kPopupItems);
         if (auto* view = qobject_cast<QListView*>(combo->view()))
             view->setUniformItemSizes(true);
-        combo->setModel(new PickListModel(counts[i], lists[i], combo));
+        combo->setModel(new PickListModel(design.list.itemCount, design.list.item, combo));
         combo->setCurrentIndex(-1);
         combo->setGeometry(pixels(design.rect));
         guardField(*combo->lineEdit(), *combo);

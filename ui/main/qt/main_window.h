@@ -4,12 +4,12 @@
 #pragma once
 
 #include "ui/main/form1.h"
+#include "ui/main/form1_design.h"
 #include "ui/main/host.h"
 
 #include <QMainWindow>
 
 #include <memory>
-#include <string_view>
 
 namespace corvald::ui::qt {
 
@@ -30,16 +30,13 @@ private:
 
     void createMenus();
     void wireButtons();
-    // The click handler of a control or menu item, by its name; null for none.
-    using Handler = void (*)(MainWindow&);
-    static Handler handlerOf(std::string_view control);
-    // Runs a handler, then shows the model.
-    void run(Handler handler);
+    // Runs a click's handler, then shows the model.
+    void run(ClickHandler click);
 
     Form1& form_;
-    Form1Host& host_;
-    std::unique_ptr<ScreenFirstHost> screenFirst_;
     Form1View* view_;
+    std::unique_ptr<ScreenFirstHost> screenFirst_;
+    Form1Host screenHost_; // the host, with its showing services handed the screen first
     bool focusSet_ = false;
 };
 

@@ -171,6 +171,30 @@ private slots:
         QCOMPARE(caption("Label14"), QStringLiteral("846.345"));
     }
 
+    // Each control runs its own handler: the buttons and the option buttons
+    // speak with the window's messages, File > Calculate with the menu's.
+    void eachTriggerShowsItsOwnMessages()
+    {
+        const std::pair<const char*, const char*> triggers[] = {
+            { "Command3", "Ente density from 0.610 to 1.075" },
+            { "Option3", "Ente density from 0.610 to 1.075" },
+            { "Option4", "Ente density from 0.610 to 1.075" },
+            { "mnuCalculateItem", "Ente density from 0.650 to 1.075" },
+        };
+        for (const auto& [trigger, prompt] : triggers) {
+            messages_.shown.clear();
+            form_->Text1.Text = "1000";
+            form_->Combo1.Text = "20.0";
+            form_->Combo2.Text = "abc";
+            if (QByteArray(trigger).startsWith("mnu"))
+                menuItem(trigger)->trigger();
+            else
+                click(trigger);
+            QCOMPARE(messages_.shown.size(), std::size_t(1));
+            QCOMPARE(messages_.shown.front().prompt, std::string(prompt));
+        }
+    }
+
     void showsTheScreenUpToDateBeforeAMessage()
     {
         struct Recorder : ui::MessageBoxes {
