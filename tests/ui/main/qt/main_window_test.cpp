@@ -52,7 +52,7 @@ private:
         QVERIFY(index >= 0);
         box->setCurrentIndex(index);
     }
-    void enterWorkedExample()
+    void enterAThousandCubicMetresAt20Degrees()
     {
         QLineEdit* quantity = control<QLineEdit>("Text1");
         quantity->setFocus();
@@ -145,7 +145,7 @@ private slots:
 
     void calculatesFromTheButton()
     {
-        enterWorkedExample();
+        enterAThousandCubicMetresAt20Degrees();
         click("Command3");
         QCOMPARE(caption("Label23"), QStringLiteral("0.8489"));
         QCOMPARE(caption("Label10"), QStringLiteral("0.9957"));
@@ -156,14 +156,14 @@ private slots:
 
     void calculatesFromTheMenu()
     {
-        enterWorkedExample();
+        enterAThousandCubicMetresAt20Degrees();
         menuItem("mnuCalculateItem")->trigger();
         QCOMPARE(caption("Label14"), QStringLiteral("846.345"));
     }
 
     void recalculatesWhenTheBasisIsClicked()
     {
-        enterWorkedExample();
+        enterAThousandCubicMetresAt20Degrees();
         click("Option4");
         QVERIFY(control<QRadioButton>("Option4")->isChecked());
         QCOMPARE(caption("Label14"), QStringLiteral("845.250"));
@@ -241,7 +241,7 @@ private slots:
     void clearsFromButtonAndMenu()
     {
         for (const char* trigger : { "Command4", "mnuClearItem" }) {
-            enterWorkedExample();
+            enterAThousandCubicMetresAt20Degrees();
             click("Command3");
             if (QByteArray(trigger).startsWith("Command"))
                 click(trigger);
@@ -258,7 +258,7 @@ private slots:
 
     void printsFromTheMenuAndRestoresTheScreen()
     {
-        enterWorkedExample();
+        enterAThousandCubicMetresAt20Degrees();
         click("Command3");
         struct ScreenAtPrint : ui::WindowPicturePrinter {
             QWidget* window = nullptr;
@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(caption("Label7"), QStringLiteral("mt"));
         QTest::keyClick(control("Command1"), Qt::Key_Escape);
         QCOMPARE(caption("Label7"), QStringLiteral("mt"));
-        enterWorkedExample();
+        enterAThousandCubicMetresAt20Degrees();
         QTest::keyClick(control("Text1"), Qt::Key_Return);
         QTest::keyClick(control("Text1"), Qt::Key_Escape);
         QCOMPARE(caption("Label7"), QStringLiteral("mt"));

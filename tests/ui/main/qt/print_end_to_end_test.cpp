@@ -154,7 +154,7 @@ private slots:
         QApplication::setPalette(schemeAtStart_);
     }
 
-    void printsOnePageOfTheWorkedExample()
+    void printsOnePageOfAThousandCubicMetresAt20Degrees()
     {
         if (!haveSpooler())
             QSKIP(kNoSpooler);
