@@ -2,9 +2,11 @@
 
 #include "cli/csv_field.h"
 #include "cli/csv_reader.h"
+#include "cli/direct_calculation.h"
 #include "cli/json_text.h"
 #include "cli/report.h"
 #include "cli/window_calculation.h"
+#include "ui/main/direction.h"
 
 #include <algorithm>
 #include <array>
@@ -64,7 +66,7 @@ namespace {
         std::array<std::string, columnCount> texts;
         WindowInput input;
         std::optional<Rejection> rejection;
-        WindowResults results;
+        ShownResults results;
     };
 
     Rejection rowError(std::size_t line, const std::string& what)
@@ -103,10 +105,17 @@ namespace {
         readInputs(record, layout, row);
         if (row.rejection)
             return;
-        WindowOutcome outcome = calculateOnFreshWindow(row.input);
-        row.rejection = std::move(outcome.rejection);
-        if (!row.rejection)
-            row.results = std::move(outcome.results);
+        if (auto direct = directCalculation(row.input)) {
+            row.results = std::move(*direct);
+            return;
+        }
+        WindowOutcome window = calculateOnFreshWindow(row.input); // to show its message
+        row.rejection = std::move(window.rejection);
+        if (!row.rejection) {
+            const WindowResults& r = window.results;
+            row.results = { r.densityInAir, r.factor, r.volume15, r.result,
+                row.input.direction == Direction::massToVolume ? ui::kVolumeUnit : ui::kMassUnit };
+        }
     }
 
     // A column as echoed: the row's own text, or the name of the default for a
@@ -160,7 +169,7 @@ namespace {
                 + ", \"vcf\": " + jsonNumber(row.results.factor)
                 + ", \"volume_15\": " + jsonNumber(row.results.volume15)
                 + ", \"result\": " + jsonNumber(row.results.result) + ", \"result_unit\": ";
-            appendJsonString(line, row.results.resultRow.unit);
+            appendJsonString(line, row.results.resultUnit);
         }
         line += "}\n";
     }

@@ -3,6 +3,7 @@
 #include "calc/failure.h"
 #include "calc/number_text.h"
 #include "calc/vcf53a.h"
+#include "ui/main/calculation_limits.h"
 #include "ui/main/direction.h"
 
 #include <optional>
@@ -15,15 +16,6 @@ using calc::readNumber;
 using calc::writeNumber;
 
 namespace {
-
-    constexpr double kAirBuoyancy = 0.0011; // kg/litre: density in vacuum less density in air
-    constexpr double kKilogramsPerCubicMetrePerKgPerLitre = 1000;
-    constexpr double kLowestTemperature = -18; // °C
-    constexpr double kLowestDensity = 0.610; // kg/litre, the factor's lower density bound
-    constexpr double kHighestDensity = 1.075; // kg/litre
-    constexpr double kLowestQuantity = 0;
-    constexpr int kFactorDecimals = 4;
-    constexpr int kVolumeDecimals = 3;
 
     struct Message {
         std::string_view prompt;
