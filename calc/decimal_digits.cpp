@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
 #include <string_view>
 
 namespace corvald::calc {
@@ -56,6 +59,90 @@ namespace {
         return (last - '0') % 2 == 1;
     }
 
+    // The library writes the 15 digits, rounded on the exact binary value.
+    DecimalDigits writtenSignificantDigits(double x)
+    {
+        // "d.dddddddddddddde+XX": one digit, the point, 14 digits, the exponent.
+        std::array<char, 32> buffer {};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+            std::chars_format::scientific, kSignificantDigits - 1)
+                             .ptr;
+        std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+
+        DecimalDigits d;
+        if (text.front() == '-') {
+            d.negative = true;
+            text.remove_prefix(1);
+        }
+        const auto e = text.find('e');
+        d.digits.assign(1, text[0]).append(text.substr(2, e - 2));
+        int power = 0;
+        std::string_view exponentText = text.substr(e + 1);
+        if (exponentText.front() == '+')
+            exponentText.remove_prefix(1);
+        std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), power);
+        d.exponent = power - (kSignificantDigits - 1);
+        dropTrailingZeros(d);
+        return d;
+    }
+
+    // 10^k for 0 <= k <= 27: exact in a long double with a 64-bit significand.
+    constexpr int kLargestExactPower = 27;
+    constexpr std::array<long double, kLargestExactPower + 1> kPowersOfTen = [] {
+        std::array<long double, kLargestExactPower + 1> powers {};
+        long double power = 1;
+        for (long double& p : powers) {
+            p = power;
+            power *= 10;
+        }
+        return powers;
+    }();
+    constexpr long double kFifteenDigits = 1e15L; // the first integer with 16 digits
+    constexpr long double kFourteenDigits = 1e14L;
+    // Bound of the rounding error of |x| * 10^k below 10^15 in a 64-bit significand
+    // (10^15 * 2^-64 is about 5.4E-5), with room to spare.
+    constexpr long double kUncertainHalf = 1e-3L;
+
+    // The 15 digits of |x| from 1E-13 to below 1E+15 found by scaling it to a
+    // 15-digit whole number in a long double, much cheaper than writing them.
+    // The scaled product is within 6E-5 of the exact one, so its rounding to a
+    // whole number is the exact one's unless its fraction lies near one half;
+    // then, and for any other x, this gives up.
+    std::optional<DecimalDigits> scaledSignificantDigits(double x)
+    {
+        if constexpr (std::numeric_limits<long double>::digits < 64)
+            return std::nullopt;
+        const long double magnitude = std::fabs(static_cast<long double>(x));
+        if (!(magnitude >= 1e-13L && magnitude < kFifteenDigits))
+            return std::nullopt;
+        // The scale k that brings |x| into [1E+14, 1E+15): first from the binary
+        // exponent (log10 2 is about 78913 / 2^18), then one step at most.
+        const int binaryExponent = std::ilogb(x);
+        int k = std::clamp(14 - ((binaryExponent * 78913) >> 18), 0, kLargestExactPower);
+        if (k < kLargestExactPower
+            && magnitude * kPowersOfTen[static_cast<std::size_t>(k)] < kFourteenDigits)
+            ++k;
+        else if (k > 0 && magnitude * kPowersOfTen[static_cast<std::size_t>(k)] >= kFifteenDigits)
+            --k;
+        const long double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(k)];
+        const long double whole = std::floor(scaled);
+        const long double fraction = scaled - whole;
+        if (std::fabs(fraction - 0.5L) < kUncertainHalf || scaled < kFourteenDigits
+            || scaled >= kFifteenDigits)
+            return std::nullopt;
+        auto digits = static_cast<unsigned long long>(whole) + (fraction > 0.5L ? 1 : 0);
+        DecimalDigits d;
+        d.negative = x < 0;
+        d.exponent = -k;
+        while (digits % 10 == 0) { // never zero here: at least 1E+14
+            digits /= 10;
+            ++d.exponent;
+        }
+        std::array<char, 24> text {};
+        const auto end = std::to_chars(text.data(), text.data() + text.size(), digits).ptr;
+        d.digits.assign(text.data(), end);
+        return d;
+    }
 } // namespace
 
 int DecimalDigits::leadingExponent() const
@@ -65,28 +152,9 @@ int DecimalDigits::leadingExponent() const
 
 DecimalDigits significantDigits(double x)
 {
-    // "d.dddddddddddddde+XX": one digit, the point, 14 digits, the exponent.
-    std::array<char, 32> buffer {};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-        std::chars_format::scientific, kSignificantDigits - 1)
-                         .ptr;
-    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-
-    DecimalDigits d;
-    if (text.front() == '-') {
-        d.negative = true;
-        text.remove_prefix(1);
-    }
-    const auto e = text.find('e');
-    d.digits.assign(1, text[0]).append(text.substr(2, e - 2));
-    int power = 0;
-    std::string_view exponentText = text.substr(e + 1);
-    if (exponentText.front() == '+')
-        exponentText.remove_prefix(1);
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), power);
-    d.exponent = power - (kSignificantDigits - 1);
-    dropTrailingZeros(d);
-    return d;
+    if (auto d = scaledSignificantDigits(x))
+        return *d;
+    return writtenSignificantDigits(x);
 }
 
 DecimalDigits roundedToDecimals(DecimalDigits d, int decimals, Tie tie)

@@ -127,22 +127,23 @@ namespace {
         return column == from ? directionName(row.input.direction) : basisName(row.input.basis);
     }
 
-    std::string withoutGrouping(const std::string& caption)
+    // A result as the window shows it, without its digit grouping.
+    void appendUngrouped(std::string& line, std::string_view shown)
     {
-        std::string digits = caption;
-        std::erase(digits, ',');
-        return digits;
+        for (const char c : shown)
+            if (c != ',')
+                line += c;
     }
 
     void appendCsvRow(std::string& line, const Row& row, const Layout& layout)
     {
         for (const Column column : { quantity, temperature, density, from, basis }) {
-            appendCsvField(line, spreadsheetSafe(echoed(row, layout, column)));
+            appendSpreadsheetSafe(line, echoed(row, layout, column));
             line += ',';
         }
         for (const std::string* result : { &row.results.densityInAir, &row.results.factor,
                  &row.results.volume15, &row.results.result }) {
-            line += withoutGrouping(*result);
+            appendUngrouped(line, *result);
             line += ',';
         }
         if (row.rejection)

@@ -3,6 +3,8 @@
 #include "calc/failure.h"
 #include "calc/number_text.h"
 
+#include <algorithm>
+
 namespace corvald::cli {
 
 namespace {
@@ -24,11 +26,13 @@ namespace {
         }
     }
 
+    bool needsQuotes(char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }
+
 } // namespace
 
 void appendCsvField(std::string& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (std::none_of(text.begin(), text.end(), needsQuotes)) {
         out += text;
         return;
     }
@@ -41,11 +45,12 @@ void appendCsvField(std::string& out, std::string_view text)
     out += '"';
 }
 
-std::string spreadsheetSafe(std::string_view text)
+void appendSpreadsheetSafe(std::string& out, std::string_view text)
 {
     if (startsLikeAFormula(text) && !isNumber(text))
-        return "'" + std::string(text);
-    return std::string(text);
+        appendCsvField(out, "'" + std::string(text));
+    else
+        appendCsvField(out, text);
 }
 
 } // namespace corvald::cli

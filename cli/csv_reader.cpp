@@ -1,14 +1,9 @@
 #include "cli/csv_reader.h"
 
+#include <algorithm>
 #include <istream>
 
 namespace corvald::cli {
-
-namespace {
-
-    constexpr int kEnd = std::char_traits<char>::eof();
-
-} // namespace
 
 CsvReader::CsvReader(std::istream& in, std::size_t mostFields, std::size_t longestField)
     : in_(*in.rdbuf())
@@ -17,13 +12,33 @@ CsvReader::CsvReader(std::istream& in, std::size_t mostFields, std::size_t longe
 {
 }
 
-int CsvReader::take() { return in_.sbumpc(); }
+// Takes what the stream holds, waiting only when it holds nothing: rows from a
+// slow pipe are computed as they come.
+bool CsvReader::refill()
+{
+    pos_ = end_ = block_.data();
+    if (in_.sgetc() == std::char_traits<char>::eof())
+        return false;
+    const std::streamsize held = std::clamp<std::streamsize>(
+        in_.in_avail(), 1, static_cast<std::streamsize>(block_.size()));
+    end_ += in_.sgetn(block_.data(), held);
+    return pos_ < end_;
+}
 
 bool CsvReader::atLineEnd(int c)
 {
-    if (c == '\r' && in_.sgetc() == '\n')
-        in_.sbumpc();
+    if (c == '\r' && peek() == '\n')
+        take();
     return c == '\r' || c == '\n';
+}
+
+void CsvReader::startField(CsvRecord& record)
+{
+    field_ = nullptr;
+    if (record.count <= mostFields_) {
+        record.fields.emplace_back();
+        field_ = &record.fields.back();
+    }
 }
 
 void CsvReader::fail(CsvRecord& record, std::string what)
@@ -34,11 +49,10 @@ void CsvReader::fail(CsvRecord& record, std::string what)
 
 void CsvReader::keep(CsvRecord& record, char c)
 {
-    if (record.count > mostFields_)
+    if (!field_)
         return;
-    std::string& field = record.fields.back();
-    if (field.size() < longestField_)
-        field += c;
+    if (field_->size() < longestField_)
+        *field_ += c;
     else
         fail(record,
             "field " + std::to_string(record.count) + " is longer than "
@@ -56,8 +70,9 @@ bool CsvReader::next(CsvRecord& record)
         return false;
     record.line = line_;
     record.count = 1;
-    record.fields.assign(1, std::string());
+    record.fields.clear();
     record.error.clear();
+    startField(record);
     State state = State::fieldStart;
     for (;; c = take()) {
         if (c == kEnd) {
@@ -67,12 +82,12 @@ bool CsvReader::next(CsvRecord& record)
         }
         const char ch = static_cast<char>(c);
         if (state == State::quoted) {
-            if (ch == '"' && in_.sgetc() == '"')
+            if (ch == '"' && peek() == '"')
                 take();
             else if (ch == '"') {
                 state = State::afterQuote;
                 continue;
-            } else if (ch == '\n' || (ch == '\r' && in_.sgetc() != '\n')) {
+            } else if (ch == '\n' || (ch == '\r' && peek() != '\n')) {
                 ++line_; // the line break stays in the field as it came
             }
             keep(record, ch);
@@ -84,8 +99,7 @@ bool CsvReader::next(CsvRecord& record)
         }
         if (ch == ',') {
             ++record.count;
-            if (record.count <= mostFields_)
-                record.fields.emplace_back();
+            startField(record);
             state = State::fieldStart;
             continue;
         }

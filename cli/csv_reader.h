@@ -8,6 +8,7 @@
 // length costs memory bounded by those two.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <iosfwd>
 #include <string>
@@ -31,9 +32,13 @@ public:
 
 private:
     enum class State { fieldStart, unquoted, quoted, afterQuote };
+    static constexpr int kEnd = -1;
 
-    int take();
+    int take() { return pos_ < end_ || refill() ? static_cast<unsigned char>(*pos_++) : kEnd; }
+    int peek() { return pos_ < end_ || refill() ? static_cast<unsigned char>(*pos_) : kEnd; }
+    bool refill();
     bool atLineEnd(int c); // consumes the LF of a CRLF
+    void startField(CsvRecord& record);
     void keep(CsvRecord& record, char c);
     void fail(CsvRecord& record, std::string what);
 
@@ -41,6 +46,10 @@ private:
     std::size_t mostFields_;
     std::size_t longestField_;
     std::size_t line_ = 1;
+    std::string* field_ = nullptr; // the field being read, when it is kept
+    std::array<char, 1 << 16> block_ {};
+    const char* pos_ = block_.data();
+    const char* end_ = block_.data();
 };
 
 } // namespace corvald::cli
