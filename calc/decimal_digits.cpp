@@ -138,9 +138,11 @@ namespace {
             digits /= 10;
             ++d.exponent;
         }
-        std::array<char, 24> text {};
-        const auto end = std::to_chars(text.data(), text.data() + text.size(), digits).ptr;
-        d.digits.assign(text.data(), end);
+        std::array<char, kSignificantDigits> text {};
+        std::size_t first = text.size();
+        for (; digits != 0; digits /= 10)
+            text[--first] = static_cast<char>('0' + digits % 10);
+        d.digits.assign(text.data() + first, text.size() - first);
         return d;
     }
 } // namespace
@@ -193,13 +195,14 @@ std::string wholePart(const DecimalDigits& d)
 
 std::string fractionPart(const DecimalDigits& d, int decimals)
 {
+    // Digit i stands in the fraction's place i - exponent - size (0 for tenths).
     std::string fraction(static_cast<std::size_t>(decimals), '0');
     const auto size = static_cast<int>(d.digits.size());
-    for (int i = 0; i < size; ++i) {
-        const int place = -(d.exponent + size - 1 - i); // 1 for tenths, 2 for hundredths
-        if (place >= 1 && place <= decimals)
-            fraction[static_cast<std::size_t>(place - 1)] = d.digits[static_cast<std::size_t>(i)];
-    }
+    const int first = std::max(0, d.exponent + size);
+    const int last = std::min(size, d.exponent + size + decimals);
+    for (int i = first; i < last; ++i)
+        fraction[static_cast<std::size_t>(i - d.exponent - size)]
+            = d.digits[static_cast<std::size_t>(i)];
     return fraction;
 }
 
