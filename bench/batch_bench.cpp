@@ -153,10 +153,10 @@ int main(int argc, char** argv)
     }
     const std::size_t rows = argc == 3 ? std::stoul(argv[2]) : kRows;
     const std::string input = temporaryPath("rows.csv");
-    const std::string batch = corvald::bench::batchRows(rows);
-    writeFile(input, batch);
+    writeFile(input, corvald::bench::batchRows(rows)); // freed again before the program starts
 
     const Run calc = runProgram({ argv[1], "--csv" }, input, "/dev/null");
+    const std::string batch = corvald::bench::batchRows(rows);
     const auto loopStart = Clock::now();
     volatile double sink = formulaLoop(batch);
     const std::chrono::duration<double> loop = Clock::now() - loopStart;

@@ -21,6 +21,7 @@ namespace {
     constexpr std::string_view kOutputHeader
         = "quantity,temperature,density,from,basis,density_air,vcf,volume_15,result,message\n";
     constexpr std::string_view kRowError = "row error";
+    constexpr std::size_t kOutputBlock = 1 << 16; // bytes of rows handed to the output at once
     constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF"; // some spreadsheets start a CSV with it
 
     // The input columns, in the order of the output.
@@ -60,11 +61,11 @@ namespace {
         return layout;
     }
 
-    // One row: its inputs as read (texts of from and basis included), and how it went.
+    // One row: its inputs, the texts of from and basis as read, and how it went.
     struct Row {
         std::size_t line = 0;
-        std::array<std::string, columnCount> texts;
         WindowInput input;
+        std::string_view fromText, basisText; // into the record, while it is read
         std::optional<Rejection> rejection;
         ShownResults results;
     };
@@ -74,24 +75,46 @@ namespace {
         return { std::string(kRowError), "line " + std::to_string(line) + ": " + what };
     }
 
-    void readInputs(const CsvRecord& record, const Layout& layout, Row& row)
+    void readInputs(CsvRecord& record, const Layout& layout, Row& row)
     {
-        for (std::size_t column = 0; column < columnCount; ++column)
-            if (const auto position = layout.position[column])
-                row.texts[column] = record.fields[*position];
-        row.input.quantity = row.texts[quantity];
-        row.input.temperature = row.texts[temperature];
-        row.input.density = row.texts[density];
-        if (layout.position[from] && !parseDirection(row.texts[from], row.input.direction))
-            row.rejection = rowError(row.line, "from must be m3 or mt");
-        else if (layout.position[basis] && !parseBasis(row.texts[basis], row.input.basis))
-            row.rejection = rowError(row.line, "basis must be vacuum or air");
+        auto field = [&](Column column) -> std::string& {
+            return record.fields[*layout.position[column]];
+        };
+        row.input.quantity.swap(field(quantity));
+        row.input.temperature.swap(field(temperature));
+        row.input.density.swap(field(density));
+        if (layout.position[from]) {
+            row.fromText = field(from);
+            if (!parseDirection(row.fromText, row.input.direction))
+                row.rejection = rowError(row.line, "from must be m3 or mt");
+        }
+        if (layout.position[basis]) {
+            row.basisText = field(basis);
+            if (!row.rejection && !parseBasis(row.basisText, row.input.basis))
+                row.rejection = rowError(row.line, "basis must be vacuum or air");
+        }
     }
 
-    void compute(
-        const CsvRecord& record, const Layout& layout, const WindowInput& defaults, Row& row)
+    // Empties the row for the next record, keeping the room its texts have taken.
+    void reset(Row& row, std::size_t line, const WindowInput& defaults)
     {
-        row = Row { record.line, {}, defaults, std::nullopt, {} };
+        row.line = line;
+        row.input.quantity.clear();
+        row.input.temperature.clear();
+        row.input.density.clear();
+        row.input.direction = defaults.direction;
+        row.input.basis = defaults.basis;
+        row.fromText = row.basisText = {};
+        row.rejection.reset();
+        row.results.densityInAir.clear();
+        row.results.factor.clear();
+        row.results.volume15.clear();
+        row.results.result.clear();
+    }
+
+    void compute(CsvRecord& record, const Layout& layout, const WindowInput& defaults, Row& row)
+    {
+        reset(row, record.line, defaults);
         if (!record.error.empty()) {
             row.rejection = rowError(row.line, record.error);
             return;
@@ -122,9 +145,18 @@ namespace {
     // from or basis that the header leaves out.
     std::string_view echoed(const Row& row, const Layout& layout, Column column)
     {
-        if (column < from || layout.position[column])
-            return row.texts[column];
-        return column == from ? directionName(row.input.direction) : basisName(row.input.basis);
+        switch (column) {
+        case quantity:
+            return row.input.quantity;
+        case temperature:
+            return row.input.temperature;
+        case density:
+            return row.input.density;
+        case from:
+            return layout.position[from] ? row.fromText : directionName(row.input.direction);
+        default:
+            return layout.position[basis] ? row.basisText : basisName(row.input.basis);
+        }
     }
 
     // A result as the window shows it, without its digit grouping.
@@ -193,18 +225,21 @@ BatchEnd runBatch(std::istream& in, std::ostream& out, std::ostream& err, Format
         out << kOutputHeader;
     bool allComputed = true;
     Row row;
-    std::string line;
+    std::string pending; // rows not yet handed to `out`
     while (out && reader.next(record)) {
         compute(record, *layout, defaults, row);
         allComputed = allComputed && !row.rejection;
-        line.clear();
         if (format == Format::json)
-            appendJsonRow(line, row, *layout);
+            appendJsonRow(pending, row, *layout);
         else
-            appendCsvRow(line, row, *layout);
-        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+            appendCsvRow(pending, row, *layout);
+        if (pending.size() >= kOutputBlock) {
+            out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+            pending.clear();
+        }
         progress.rowDone();
     }
+    out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
     progress.finish();
     if (!out)
         return BatchEnd::outputFailed;
