@@ -26,12 +26,11 @@ namespace {
         }
     }
 
-    bool needsQuotes(char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }
-
 } // namespace
 
 void appendCsvField(std::string& out, std::string_view text)
 {
+    const auto needsQuotes = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
     if (std::none_of(text.begin(), text.end(), needsQuotes)) {
         out += text;
         return;

@@ -47,16 +47,11 @@ void CsvReader::fail(CsvRecord& record, std::string what)
         record.error = std::move(what);
 }
 
-void CsvReader::keep(CsvRecord& record, char c)
+void CsvReader::tooLong(CsvRecord& record)
 {
-    if (!field_)
-        return;
-    if (field_->size() < longestField_)
-        *field_ += c;
-    else
-        fail(record,
-            "field " + std::to_string(record.count) + " is longer than "
-                + std::to_string(longestField_) + " bytes");
+    fail(record,
+        "field " + std::to_string(record.count) + " is longer than " + std::to_string(longestField_)
+            + " bytes");
 }
 
 bool CsvReader::next(CsvRecord& record)

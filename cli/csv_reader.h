@@ -39,7 +39,14 @@ private:
     bool refill();
     bool atLineEnd(int c); // consumes the LF of a CRLF
     void startField(CsvRecord& record);
-    void keep(CsvRecord& record, char c);
+    void keep(CsvRecord& record, char c)
+    {
+        if (field_ && field_->size() < longestField_)
+            *field_ += c;
+        else if (field_)
+            tooLong(record);
+    }
+    void tooLong(CsvRecord& record);
     void fail(CsvRecord& record, std::string what);
 
     std::streambuf& in_;
