@@ -172,7 +172,8 @@ namespace {
         }
         shown.finish();
         EXPECT_EQ(terminal.str(),
-            "\rcorvald-calc: 8192 rows, 10000 rows/s\rcorvald-calc: 8192 rows, 10000 rows/s\n");
+            "\rcorvald-calc: 8192 rows, 10000 rows/s\x1b[K\rcorvald-calc: 8192 rows, 10000 "
+            "rows/s\x1b[K\n");
 
         Progress silent(nullptr, [] { return 0.0; });
         for (int row = 0; row < 10000; ++row)
