@@ -3,6 +3,7 @@
 #include "calc/decimal_digits.h"
 #include "calc/failure.h"
 
+#include <algorithm>
 #include <charconv>
 #include <system_error>
 
@@ -87,13 +88,27 @@ namespace {
         return text;
     }
 
+    // Every digit of d written out, whole digits (at least "0") and decimals.
     std::string fixedForm(const DecimalDigits& d)
     {
+        const auto size = static_cast<int>(d.digits.size());
+        const int whole = size + d.exponent; // digits before the point; none when below 1
         const int decimals = d.exponent < 0 ? -d.exponent : 0;
-        std::string text = d.negative ? "-" : "";
-        text += wholePart(d);
-        if (decimals > 0)
-            text.append(".").append(fractionPart(d, decimals));
+        const auto length = static_cast<std::size_t>(
+            (d.negative ? 1 : 0) + std::max(whole, 1) + (decimals > 0 ? 1 + decimals : 0));
+        std::string text(length, '0');
+        std::size_t at = 0;
+        if (d.negative)
+            text[at++] = '-';
+        for (int i = 0; i < std::max(whole, 1); ++i, ++at)
+            if (i < whole && i < size)
+                text[at] = d.digits[static_cast<std::size_t>(i)];
+        if (decimals > 0) {
+            text[at++] = '.';
+            for (int i = whole; i < size; ++i, ++at)
+                if (i >= 0)
+                    text[at] = d.digits[static_cast<std::size_t>(i)];
+        }
         return text;
     }
 
