@@ -165,45 +165,17 @@ DecimalDigits roundedToDecimals(DecimalDigits d, int decimals, Tie tie)
     if (d.isZero() || dropCount <= 0)
         return d;
     const auto size = static_cast<int>(d.digits.size());
-    std::string kept;
-    std::string_view dropped = d.digits;
-    if (dropCount <= size) {
-        kept = d.digits.substr(0, static_cast<std::size_t>(size - dropCount));
-        dropped.remove_prefix(kept.size());
-    } else {
-        dropped = {}; // all digits lie below half a unit of the last kept place
-    }
-    if (roundsUp(classify(dropped), tie, kept))
-        kept = incremented(kept.empty() ? "0" : kept);
-    d.digits = kept;
+    const auto keptCount = static_cast<std::size_t>(std::max(size - dropCount, 0));
+    const std::string_view digits = d.digits;
+    // With more dropped digits than digits, all lie below half a unit of the last kept place.
+    const std::string_view dropped = dropCount <= size ? digits.substr(keptCount) : "";
+    const bool up = roundsUp(classify(dropped), tie, digits.substr(0, keptCount));
+    d.digits.resize(keptCount);
+    if (up)
+        d.digits = incremented(d.digits.empty() ? "0" : d.digits);
     d.exponent = -decimals;
-    d.digits.erase(0, std::min(d.digits.find_first_not_of('0'), d.digits.size()));
     dropTrailingZeros(d);
     return d;
-}
-
-std::string wholePart(const DecimalDigits& d)
-{
-    const auto size = static_cast<int>(d.digits.size());
-    const int wholeDigits = size + d.exponent;
-    if (d.isZero() || wholeDigits <= 0)
-        return "0";
-    if (d.exponent >= 0)
-        return d.digits + std::string(static_cast<std::size_t>(d.exponent), '0');
-    return d.digits.substr(0, static_cast<std::size_t>(wholeDigits));
-}
-
-std::string fractionPart(const DecimalDigits& d, int decimals)
-{
-    // Digit i stands in the fraction's place i - exponent - size (0 for tenths).
-    std::string fraction(static_cast<std::size_t>(decimals), '0');
-    const auto size = static_cast<int>(d.digits.size());
-    const int first = std::max(0, d.exponent + size);
-    const int last = std::min(size, d.exponent + size + decimals);
-    for (int i = first; i < last; ++i)
-        fraction[static_cast<std::size_t>(i - d.exponent - size)]
-            = d.digits[static_cast<std::size_t>(i)];
-    return fraction;
 }
 
 } // namespace corvald::calc

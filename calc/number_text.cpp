@@ -112,15 +112,35 @@ namespace {
         return text;
     }
 
-    std::string grouped(const std::string& whole)
+    // The shown form of d, rounded to `decimals`: whole digits grouped in threes
+    // with ",", the point and the decimals, a negative value in parentheses.
+    std::string shownForm(const DecimalDigits& d, int decimals)
     {
-        std::string text;
-        const std::size_t size = whole.size();
-        for (std::size_t i = 0; i < size; ++i) {
-            if (i > 0 && (size - i) % 3 == 0)
-                text += ',';
-            text += whole[i];
+        const auto size = static_cast<int>(d.digits.size());
+        const int whole = std::max(size + d.exponent, 1); // "0" when below 1
+        const int separators = (whole - 1) / 3;
+        const auto length = static_cast<std::size_t>(
+            whole + separators + (decimals > 0 ? 1 + decimals : 0) + (d.negative ? 2 : 0));
+        std::string text(length, '0');
+        std::size_t at = 0;
+        if (d.negative)
+            text[at++] = '(';
+        const int first = size + d.exponent - whole; // the digit index of the first whole place
+        for (int place = 0; place < whole; ++place, ++at) {
+            if (place > 0 && (whole - place) % 3 == 0)
+                text[at++] = ',';
+            const int i = first + place;
+            if (i >= 0 && i < size)
+                text[at] = d.digits[static_cast<std::size_t>(i)];
         }
+        if (decimals > 0) {
+            text[at++] = '.';
+            for (int i = first + whole; i < first + whole + decimals; ++i, ++at)
+                if (i >= 0 && i < size)
+                    text[at] = d.digits[static_cast<std::size_t>(i)];
+        }
+        if (d.negative)
+            text[at] = ')';
         return text;
     }
 
@@ -164,11 +184,8 @@ double roundToFourDecimals(double x)
 
 std::string displayFormat(double x, int decimals)
 {
-    const DecimalDigits d = roundedToDecimals(significantDigits(x), decimals, Tie::awayFromZero);
-    std::string text = grouped(wholePart(d));
-    if (decimals > 0)
-        text.append(".").append(fractionPart(d, decimals));
-    return d.negative ? std::string("(").append(text).append(")") : text;
+    return shownForm(
+        roundedToDecimals(significantDigits(x), decimals, Tie::awayFromZero), decimals);
 }
 
 } // namespace corvald::calc
