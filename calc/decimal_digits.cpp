@@ -97,6 +97,10 @@ namespace {
         }
         return powers;
     }();
+    constexpr std::string_view kDigitPairs
+        = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+          "8081828384858687888990919293949596979899";
     constexpr long double kFifteenDigits = 1e15L; // the first integer with 16 digits
     constexpr long double kFourteenDigits = 1e14L;
     // Bound of the rounding error of |x| * 10^k below 10^15 in a 64-bit significand
@@ -140,8 +144,14 @@ namespace {
         }
         std::array<char, kSignificantDigits> text {};
         std::size_t first = text.size();
-        for (; digits != 0; digits /= 10)
+        for (; digits >= 100; digits /= 100) { // two digits a step
+            const auto pair = static_cast<std::size_t>(digits % 100) * 2;
+            text[--first] = kDigitPairs[pair + 1];
+            text[--first] = kDigitPairs[pair];
+        }
+        if (digits >= 10)
             text[--first] = static_cast<char>('0' + digits % 10);
+        text[--first] = static_cast<char>('0' + (digits >= 10 ? digits / 10 : digits));
         d.digits.assign(text.data() + first, text.size() - first);
         return d;
     }
