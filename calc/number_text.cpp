@@ -4,7 +4,9 @@
 #include "calc/failure.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <system_error>
 
 namespace corvald::calc {
@@ -144,6 +146,32 @@ namespace {
         return text;
     }
 
+    // 10^k for 0 <= k <= 22: exact doubles.
+    constexpr std::array<double, 23> kExactPowersOfTen = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+    constexpr int kLargestExactPower = 22;
+
+    // The double nearest to d, as readNumber gives it for d's text written out.
+    // With at most 15 digits, d's digits are a whole number below 2^53, and for
+    // a power of ten within 22 of zero both factors are exact doubles: their
+    // product or quotient is the correctly rounded value itself.
+    double valueOf(const DecimalDigits& d)
+    {
+        if (d.isZero())
+            return 0;
+        if (d.digits.size() > static_cast<std::size_t>(kSignificantDigits)
+            || d.exponent < -kLargestExactPower || d.exponent > kLargestExactPower)
+            return readNumber(fixedForm(d));
+        std::uint64_t whole = 0;
+        for (const char digit : d.digits)
+            whole = whole * 10 + static_cast<std::uint64_t>(digit - '0');
+        const double scale = kExactPowersOfTen[static_cast<std::size_t>(
+            d.exponent < 0 ? -d.exponent : d.exponent)];
+        const double value = d.exponent < 0 ? static_cast<double>(whole) / scale
+                                            : static_cast<double>(whole) * scale;
+        return d.negative ? -value : value;
+    }
+
 } // namespace
 
 double readNumber(std::string_view text)
@@ -178,8 +206,13 @@ std::string writeNumber(double x)
 
 double roundToFourDecimals(double x)
 {
-    const DecimalDigits d = roundedToDecimals(significantDigits(x), kFactorDecimals, Tie::toEven);
-    return readNumber(fixedForm(d));
+    return valueOf(roundedToDecimals(significantDigits(x), kFactorDecimals, Tie::toEven));
+}
+
+double captionValue(double x)
+{
+    const DecimalDigits d = significantDigits(finite(x));
+    return d.leadingExponent() < kSignificantDigits ? valueOf(d) : readNumber(writeNumber(x));
 }
 
 std::string displayFormat(double x, int decimals)

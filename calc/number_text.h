@@ -24,6 +24,11 @@ std::string writeNumber(double x);
 // x rounded to a multiple of 0.0001; a tie in its 15-digit form goes to the even digit.
 double roundToFourDecimals(double x);
 
+// x as a caption holds it: readNumber(writeNumber(x)), the double nearest to
+// its 15 significant digits, found without writing the text where it can be.
+// Raises Overflow as writeNumber does.
+double captionValue(double x);
+
 // x with exactly `decimals` digits after the point, rounded half away from zero
 // on its 15-digit form, the whole digits grouped in threes with ",", a negative
 // value in parentheses: 1004.31856985036 -> "1,004.319", -2.5 -> "(2.500)".

@@ -12,10 +12,6 @@ namespace {
 
     using calc::finite;
     using calc::readNumber;
-    using calc::writeNumber;
-
-    // A value as the window keeps it: written into a caption and read back.
-    double asCaption(double x) { return readNumber(writeNumber(x)); }
 
     struct Checked {
         double quantity, temperature, densityUsed;
@@ -40,18 +36,18 @@ namespace {
     std::optional<ShownResults> computed(const WindowInput& input)
     {
         const double entered = readNumber(input.density);
-        std::string densityInAir = writeNumber(entered - ui::kAirBuoyancy);
+        std::string densityInAir = calc::writeNumber(entered - ui::kAirBuoyancy);
         const auto in = checked(input, entered, densityInAir);
         if (!in)
             return std::nullopt;
-        const double factor = asCaption(calc::VCF53A(
+        const double factor = calc::captionValue(calc::VCF53A(
             finite(in->densityUsed * ui::kKilogramsPerCubicMetrePerKgPerLitre), in->temperature));
         const double rounded = calc::roundToFourDecimals(factor);
         const bool fromMass = input.direction == Direction::massToVolume;
-        const double volume15 = asCaption(
+        const double volume15 = calc::captionValue(
             fromMass ? finite(in->quantity / in->densityUsed) : finite(rounded * in->quantity));
-        const double result
-            = asCaption(fromMass ? finite(volume15 / rounded) : finite(in->densityUsed * volume15));
+        const double result = calc::captionValue(
+            fromMass ? finite(volume15 / rounded) : finite(in->densityUsed * volume15));
         return ShownResults { std::move(densityInAir),
             calc::displayFormat(factor, ui::kFactorDecimals),
             calc::displayFormat(volume15, ui::kVolumeDecimals),
