@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <optional>
 #include <string_view>
 
 namespace corvald::calc {
@@ -112,13 +111,13 @@ namespace {
     // The scaled product is within 6E-5 of the exact one, so its rounding to a
     // whole number is the exact one's unless its fraction lies near one half;
     // then, and for any other x, this gives up.
-    std::optional<DecimalDigits> scaledSignificantDigits(double x)
+    bool scaledSignificantDigits(double x, DecimalDigits& d)
     {
         if constexpr (std::numeric_limits<long double>::digits < 64)
-            return std::nullopt;
+            return false;
         const long double magnitude = std::fabs(static_cast<long double>(x));
         if (!(magnitude >= 1e-13L && magnitude < kFifteenDigits))
-            return std::nullopt;
+            return false;
         // The scale k that brings |x| into [1E+14, 1E+15): first from the binary
         // exponent (log10 2 is about 78913 / 2^18), then one step at most.
         const int binaryExponent = std::ilogb(x);
@@ -133,27 +132,28 @@ namespace {
         const long double fraction = scaled - whole;
         if (std::fabs(fraction - 0.5L) < kUncertainHalf || scaled < kFourteenDigits
             || scaled >= kFifteenDigits)
-            return std::nullopt;
+            return false;
         auto digits = static_cast<unsigned long long>(whole) + (fraction > 0.5L ? 1 : 0);
-        DecimalDigits d;
         d.negative = x < 0;
         d.exponent = -k;
-        while (digits % 10 == 0) { // never zero here: at least 1E+14
+        if (digits == static_cast<unsigned long long>(kFifteenDigits)) { // 999...9.5 and up
             digits /= 10;
             ++d.exponent;
         }
+        // Fifteen digits, two a step from the right, then without their trailing zeros.
         std::array<char, kSignificantDigits> text {};
-        std::size_t first = text.size();
-        for (; digits >= 100; digits /= 100) { // two digits a step
+        std::size_t at = text.size();
+        for (; at > 1; digits /= 100) {
             const auto pair = static_cast<std::size_t>(digits % 100) * 2;
-            text[--first] = kDigitPairs[pair + 1];
-            text[--first] = kDigitPairs[pair];
+            text[--at] = kDigitPairs[pair + 1];
+            text[--at] = kDigitPairs[pair];
         }
-        if (digits >= 10)
-            text[--first] = static_cast<char>('0' + digits % 10);
-        text[--first] = static_cast<char>('0' + (digits >= 10 ? digits / 10 : digits));
-        d.digits.assign(text.data() + first, text.size() - first);
-        return d;
+        text[0] = static_cast<char>('0' + digits);
+        std::size_t size = text.size();
+        for (; text[size - 1] == '0'; --size) // the leading digit is never zero
+            ++d.exponent;
+        d.digits.assign(text.data(), size);
+        return true;
     }
 } // namespace
 
@@ -164,8 +164,8 @@ int DecimalDigits::leadingExponent() const
 
 DecimalDigits significantDigits(double x)
 {
-    if (auto d = scaledSignificantDigits(x))
-        return *d;
+    if (DecimalDigits d; scaledSignificantDigits(x, d))
+        return d;
     return writtenSignificantDigits(x);
 }
 

@@ -25,13 +25,6 @@ bool CsvReader::refill()
     return pos_ < end_;
 }
 
-bool CsvReader::atLineEnd(int c)
-{
-    if (c == '\r' && peek() == '\n')
-        take();
-    return c == '\r' || c == '\n';
-}
-
 void CsvReader::startField(CsvRecord& record)
 {
     field_ = nullptr;

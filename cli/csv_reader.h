@@ -37,7 +37,12 @@ private:
     int take() { return pos_ < end_ || refill() ? static_cast<unsigned char>(*pos_++) : kEnd; }
     int peek() { return pos_ < end_ || refill() ? static_cast<unsigned char>(*pos_) : kEnd; }
     bool refill();
-    bool atLineEnd(int c); // consumes the LF of a CRLF
+    bool atLineEnd(int c) // consumes the LF of a CRLF
+    {
+        if (c == '\r' && peek() == '\n')
+            take();
+        return c == '\r' || c == '\n';
+    }
     void startField(CsvRecord& record);
     void keep(CsvRecord& record, char c)
     {
