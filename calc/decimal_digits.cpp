@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string_view>
 
@@ -120,7 +122,10 @@ namespace {
             return false;
         // The scale k that brings |x| into [1E+14, 1E+15): first from the binary
         // exponent (log10 2 is about 78913 / 2^18), then one step at most.
-        const int binaryExponent = std::ilogb(x);
+        constexpr int kExponentBias
+            = 1023; // of a normal double, whose exponent takes bits 52 to 62
+        const int binaryExponent
+            = static_cast<int>((std::bit_cast<std::uint64_t>(x) >> 52) & 0x7FF) - kExponentBias;
         int k = std::clamp(14 - ((binaryExponent * 78913) >> 18), 0, kLargestExactPower);
         if (k < kLargestExactPower
             && magnitude * kPowersOfTen[static_cast<std::size_t>(k)] < kFourteenDigits)
@@ -140,15 +145,21 @@ namespace {
             digits /= 10;
             ++d.exponent;
         }
-        // Fifteen digits, two a step from the right, then without their trailing zeros.
+        // Fifteen digits, two a step from the right in two 32-bit halves (7 and
+        // 8 digits), then without their trailing zeros.
+        constexpr std::uint64_t kLowHalf = 100'000'000;
         std::array<char, kSignificantDigits> text {};
-        std::size_t at = text.size();
-        for (; at > 1; digits /= 100) {
-            const auto pair = static_cast<std::size_t>(digits % 100) * 2;
-            text[--at] = kDigitPairs[pair + 1];
-            text[--at] = kDigitPairs[pair];
-        }
-        text[0] = static_cast<char>('0' + digits);
+        auto writePairs = [&text](std::uint32_t half, std::size_t at, std::size_t stop) {
+            for (; at > stop + 1; half /= 100) {
+                const std::size_t pair = (half % 100) * 2;
+                text[--at] = kDigitPairs[pair + 1];
+                text[--at] = kDigitPairs[pair];
+            }
+            if (at > stop)
+                text[--at] = static_cast<char>('0' + half);
+        };
+        writePairs(static_cast<std::uint32_t>(digits % kLowHalf), text.size(), 7);
+        writePairs(static_cast<std::uint32_t>(digits / kLowHalf), 7, 0);
         std::size_t size = text.size();
         for (; text[size - 1] == '0'; --size) // the leading digit is never zero
             ++d.exponent;
