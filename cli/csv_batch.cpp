@@ -162,9 +162,11 @@ namespace {
     // A result as the window shows it, without its digit grouping.
     void appendUngrouped(std::string& line, std::string_view shown)
     {
-        for (const char c : shown)
-            if (c != ',')
-                line += c;
+        for (std::size_t comma; (comma = shown.find(',')) != shown.npos;) {
+            line.append(shown.substr(0, comma));
+            shown.remove_prefix(comma + 1);
+        }
+        line.append(shown);
     }
 
     void appendCsvRow(std::string& line, const Row& row, const Layout& layout)
