@@ -11,7 +11,19 @@ namespace {
 
     bool startsLikeAFormula(std::string_view text)
     {
-        return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != text.npos;
+        if (text.empty())
+            return false;
+        switch (text.front()) {
+        case '=':
+        case '+':
+        case '-':
+        case '@':
+        case '\t':
+        case '\r':
+            return true;
+        default:
+            return false;
+        }
     }
 
     bool isNumber(std::string_view text)
