@@ -28,10 +28,12 @@ bool CsvReader::refill()
 void CsvReader::startField(CsvRecord& record)
 {
     field_ = nullptr;
-    if (record.count <= mostFields_) {
+    if (record.count > mostFields_)
+        return;
+    if (record.count > record.fields.size())
         record.fields.emplace_back();
-        field_ = &record.fields.back();
-    }
+    field_ = &record.fields[record.count - 1];
+    field_->clear();
 }
 
 void CsvReader::fail(CsvRecord& record, std::string what)
@@ -58,7 +60,6 @@ bool CsvReader::next(CsvRecord& record)
         return false;
     record.line = line_;
     record.count = 1;
-    record.fields.clear();
     record.error.clear();
     startField(record);
     State state = State::fieldStart;
@@ -105,8 +106,7 @@ bool CsvReader::next(CsvRecord& record)
         state = State::unquoted;
         keep(record, ch);
     }
-    if (!record.error.empty())
-        record.fields.clear();
+    record.fields.resize(record.error.empty() ? std::min(record.count, mostFields_) : 0);
     return true;
 }
 
