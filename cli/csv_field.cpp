@@ -58,10 +58,13 @@ void appendCsvField(std::string& out, std::string_view text)
 
 void appendSpreadsheetSafe(std::string& out, std::string_view text)
 {
-    if (startsLikeAFormula(text) && !isNumber(text))
-        appendCsvField(out, "'" + std::string(text));
-    else
+    if (!startsLikeAFormula(text) || isNumber(text)) {
         appendCsvField(out, text);
+        return;
+    }
+    std::string asText(1, '\'');
+    asText += text;
+    appendCsvField(out, asText);
 }
 
 } // namespace corvald::cli

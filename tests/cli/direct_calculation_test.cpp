@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 namespace corvald::cli {
 namespace {
@@ -13,19 +14,20 @@ namespace {
     {
         const std::optional<ShownResults> direct = directCalculation(input);
         const WindowOutcome window = calculateOnFreshWindow(input);
-        const std::string shown = "quantity \"" + input.quantity + "\" temperature \""
-            + input.temperature + "\" density \"" + input.density + "\" "
-            + (input.direction == Direction::massToVolume ? "mt " : "m3 ")
-            + (input.basis == Basis::air ? "air" : "vacuum");
-        ASSERT_EQ(direct.has_value(), !window.rejection.has_value()) << shown;
+        std::ostringstream shown;
+        shown << "quantity \"" << input.quantity << "\" temperature \"" << input.temperature
+              << "\" density \"" << input.density << "\" "
+              << (input.direction == Direction::massToVolume ? "mt " : "m3 ")
+              << (input.basis == Basis::air ? "air" : "vacuum");
+        ASSERT_EQ(direct.has_value(), !window.rejection.has_value()) << shown.str();
         if (!direct)
             return;
         const WindowResults& r = window.results;
-        ASSERT_EQ(direct->densityInAir, r.densityInAir) << shown;
-        ASSERT_EQ(direct->factor, r.factor) << shown;
-        ASSERT_EQ(direct->volume15, r.volume15) << shown;
-        ASSERT_EQ(direct->result, r.result) << shown;
-        ASSERT_EQ(direct->resultUnit, r.resultRow.unit) << shown;
+        ASSERT_EQ(direct->densityInAir, r.densityInAir) << shown.str();
+        ASSERT_EQ(direct->factor, r.factor) << shown.str();
+        ASSERT_EQ(direct->volume15, r.volume15) << shown.str();
+        ASSERT_EQ(direct->result, r.result) << shown.str();
+        ASSERT_EQ(direct->resultUnit, r.resultRow.unit) << shown.str();
     }
 
     WindowInput input(std::string quantity, std::string temperature, std::string density,
@@ -52,16 +54,18 @@ namespace {
                             expectTheWindowsResults(input(q, t, d, direction, basis));
     }
 
-    // n / 10^decimals written with exactly `decimals` decimals.
+    // n / 10^decimals written with exactly `decimals` decimals; n is not negative.
     std::string fixed(long long n, int decimals)
     {
-        std::string digits = std::to_string(n < 0 ? -n : n);
-        if (decimals > 0) {
-            if (digits.size() <= static_cast<std::size_t>(decimals))
-                digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-            digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
-        }
-        return (n < 0 ? "-" : "") + digits;
+        std::string digits = std::to_string(n);
+        const auto places = static_cast<std::size_t>(decimals);
+        if (places == 0)
+            return digits;
+        if (digits.size() <= places)
+            digits = std::string(places + 1 - digits.size(), '0').append(digits);
+        return digits.substr(0, digits.size() - places)
+            .append(".")
+            .append(digits.substr(digits.size() - places));
     }
 
     TEST(DirectCalculation, GivesTheWindowsCaptionsOverManyRandomInputs)
