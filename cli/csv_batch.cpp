@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -211,8 +212,8 @@ namespace {
 
 } // namespace
 
-BatchEnd runBatch(std::istream& in, std::ostream& out, std::ostream& err, Format format,
-    const WindowInput& defaults, Progress& progress)
+BatchEnd runBatch(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err,
+    Format format, const WindowInput& defaults, Progress& progress)
 {
     CsvReader reader(in, columnCount, kLongestField);
     CsvRecord record;
@@ -223,6 +224,14 @@ BatchEnd runBatch(std::istream& in, std::ostream& out, std::ostream& err, Format
                " and may name from and basis, in any order\n";
         return BatchEnd::notAHeader;
     }
+    const auto failedRead = [&] {
+        if (reader.readError() == 0)
+            return false;
+        err << kProgramName << ": " << source << ": " << std::strerror(reader.readError()) << '\n';
+        return true;
+    };
+    if (failedRead())
+        return BatchEnd::inputFailed;
     if (format == Format::text)
         out << kOutputHeader;
     bool allComputed = true;
@@ -243,6 +252,8 @@ BatchEnd runBatch(std::istream& in, std::ostream& out, std::ostream& err, Format
     }
     out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
     progress.finish();
+    if (failedRead())
+        return BatchEnd::inputFailed;
     if (!out)
         return BatchEnd::outputFailed;
     return allComputed ? BatchEnd::allComputed : BatchEnd::someRejected;

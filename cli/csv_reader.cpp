@@ -1,6 +1,7 @@
 #include "cli/csv_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <istream>
 
 namespace corvald::cli {
@@ -17,11 +18,16 @@ CsvReader::CsvReader(std::istream& in, std::size_t mostFields, std::size_t longe
 bool CsvReader::refill()
 {
     pos_ = end_ = block_.data();
-    if (in_.sgetc() == std::char_traits<char>::eof())
+    try {
+        if (in_.sgetc() == std::char_traits<char>::eof())
+            return false;
+        const std::streamsize held = std::clamp<std::streamsize>(
+            in_.in_avail(), 1, static_cast<std::streamsize>(block_.size()));
+        end_ += in_.sgetn(block_.data(), held);
+    } catch (const std::ios_base::failure&) { // the file stream's way to tell a failed read
+        readError_ = errno != 0 ? errno : EIO;
         return false;
-    const std::streamsize held = std::clamp<std::streamsize>(
-        in_.in_avail(), 1, static_cast<std::streamsize>(block_.size()));
-    end_ += in_.sgetn(block_.data(), held);
+    }
     return pos_ < end_;
 }
 

@@ -27,8 +27,11 @@ class CsvReader {
 public:
     CsvReader(std::istream& in, std::size_t mostFields, std::size_t longestField);
 
-    // The next record; false at the end of the input.
+    // The next record; false at the end of the input, or when reading it failed.
     bool next(CsvRecord& record);
+
+    // The errno of a failed read, or 0.
+    int readError() const { return readError_; }
 
 private:
     enum class State { fieldStart, unquoted, quoted, afterQuote };
@@ -58,6 +61,7 @@ private:
     std::size_t mostFields_;
     std::size_t longestField_;
     std::size_t line_ = 1;
+    int readError_ = 0;
     std::string* field_ = nullptr; // the field being read, when it is kept
     std::array<char, 1 << 16> block_ {};
     const char* pos_ = block_.data();
