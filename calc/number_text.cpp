@@ -163,8 +163,13 @@ namespace {
             || d.exponent < -kLargestExactPower || d.exponent > kLargestExactPower)
             return readNumber(fixedForm(d));
         std::uint64_t whole = 0;
-        for (const char digit : d.digits)
-            whole = whole * 10 + static_cast<std::uint64_t>(digit - '0');
+        const std::string_view digits = d.digits;
+        std::size_t i = 0;
+        for (; i + 1 < digits.size(); i += 2) // two digits a step
+            whole = whole * 100
+                + static_cast<std::uint64_t>((digits[i] - '0') * 10 + digits[i + 1] - '0');
+        if (i < digits.size())
+            whole = whole * 10 + static_cast<std::uint64_t>(digits[i] - '0');
         const double scale = kExactPowersOfTen[static_cast<std::size_t>(
             d.exponent < 0 ? -d.exponent : d.exponent)];
         const double value = d.exponent < 0 ? static_cast<double>(whole) / scale
