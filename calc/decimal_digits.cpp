@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace corvald::calc {
@@ -56,6 +60,112 @@ namespace {
         return (last - '0') % 2 == 1;
     }
 
+    // The library writes the 15 digits, rounded on the exact binary value.
+    DecimalDigits writtenSignificantDigits(double x)
+    {
+        // "d.dddddddddddddde+XX": one digit, the point, 14 digits, the exponent.
+        std::array<char, 32> buffer {};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+            std::chars_format::scientific, kSignificantDigits - 1)
+                             .ptr;
+        std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+
+        DecimalDigits d;
+        if (text.front() == '-') {
+            d.negative = true;
+            text.remove_prefix(1);
+        }
+        const auto e = text.find('e');
+        d.digits.assign(1, text[0]).append(text.substr(2, e - 2));
+        int power = 0;
+        std::string_view exponentText = text.substr(e + 1);
+        if (exponentText.front() == '+')
+            exponentText.remove_prefix(1);
+        std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), power);
+        d.exponent = power - (kSignificantDigits - 1);
+        dropTrailingZeros(d);
+        return d;
+    }
+
+    // 10^k for 0 <= k <= 27: exact in a long double with a 64-bit significand.
+    constexpr int kLargestExactPower = 27;
+    constexpr std::array<long double, kLargestExactPower + 1> kPowersOfTen = [] {
+        std::array<long double, kLargestExactPower + 1> powers {};
+        long double power = 1;
+        for (long double& p : powers) {
+            p = power;
+            power *= 10;
+        }
+        return powers;
+    }();
+    constexpr std::string_view kDigitPairs
+        = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+          "8081828384858687888990919293949596979899";
+    constexpr long double kFifteenDigits = 1e15L; // the first integer with 16 digits
+    constexpr long double kFourteenDigits = 1e14L;
+    // Bound of the rounding error of |x| * 10^k below 10^15 in a 64-bit significand
+    // (10^15 * 2^-64 is about 5.4E-5), with room to spare.
+    constexpr long double kUncertainHalf = 1e-3L;
+
+    // The 15 digits of |x| from 1E-13 to below 1E+15 found by scaling it to a
+    // 15-digit whole number in a long double, much cheaper than writing them.
+    // The scaled product is within 6E-5 of the exact one, so its rounding to a
+    // whole number is the exact one's unless its fraction lies near one half;
+    // then, and for any other x, this gives up.
+    bool scaledSignificantDigits(double x, DecimalDigits& d)
+    {
+        if constexpr (std::numeric_limits<long double>::digits < 64)
+            return false;
+        const long double magnitude = std::fabs(static_cast<long double>(x));
+        if (!(magnitude >= 1e-13L && magnitude < kFifteenDigits))
+            return false;
+        // The scale k that brings |x| into [1E+14, 1E+15): first from the binary
+        // exponent (log10 2 is about 78913 / 2^18), then one step at most.
+        constexpr int kExponentBias
+            = 1023; // of a normal double, whose exponent takes bits 52 to 62
+        const int binaryExponent
+            = static_cast<int>((std::bit_cast<std::uint64_t>(x) >> 52) & 0x7FF) - kExponentBias;
+        int k = std::clamp(14 - ((binaryExponent * 78913) >> 18), 0, kLargestExactPower);
+        if (k < kLargestExactPower
+            && magnitude * kPowersOfTen[static_cast<std::size_t>(k)] < kFourteenDigits)
+            ++k;
+        else if (k > 0 && magnitude * kPowersOfTen[static_cast<std::size_t>(k)] >= kFifteenDigits)
+            --k;
+        const long double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(k)];
+        const long double whole = std::floor(scaled);
+        const long double fraction = scaled - whole;
+        if (std::fabs(fraction - 0.5L) < kUncertainHalf || scaled < kFourteenDigits
+            || scaled >= kFifteenDigits)
+            return false;
+        auto digits = static_cast<unsigned long long>(whole) + (fraction > 0.5L ? 1 : 0);
+        d.negative = x < 0;
+        d.exponent = -k;
+        if (digits == static_cast<unsigned long long>(kFifteenDigits)) { // 999...9.5 and up
+            digits /= 10;
+            ++d.exponent;
+        }
+        // Fifteen digits, two a step from the right in two 32-bit halves (7 and
+        // 8 digits), then without their trailing zeros.
+        constexpr std::uint64_t kLowHalf = 100'000'000;
+        std::array<char, kSignificantDigits> text {};
+        auto writePairs = [&text](std::uint32_t half, std::size_t at, std::size_t stop) {
+            for (; at > stop + 1; half /= 100) {
+                const std::size_t pair = (half % 100) * 2;
+                text[--at] = kDigitPairs[pair + 1];
+                text[--at] = kDigitPairs[pair];
+            }
+            if (at > stop)
+                text[--at] = static_cast<char>('0' + half);
+        };
+        writePairs(static_cast<std::uint32_t>(digits % kLowHalf), text.size(), 7);
+        writePairs(static_cast<std::uint32_t>(digits / kLowHalf), 7, 0);
+        std::size_t size = text.size();
+        for (; text[size - 1] == '0'; --size) // the leading digit is never zero
+            ++d.exponent;
+        d.digits.assign(text.data(), size);
+        return true;
+    }
 } // namespace
 
 int DecimalDigits::leadingExponent() const
@@ -65,28 +175,9 @@ int DecimalDigits::leadingExponent() const
 
 DecimalDigits significantDigits(double x)
 {
-    // "d.dddddddddddddde+XX": one digit, the point, 14 digits, the exponent.
-    std::array<char, 32> buffer {};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-        std::chars_format::scientific, kSignificantDigits - 1)
-                         .ptr;
-    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-
-    DecimalDigits d;
-    if (text.front() == '-') {
-        d.negative = true;
-        text.remove_prefix(1);
-    }
-    const auto e = text.find('e');
-    d.digits.assign(1, text[0]).append(text.substr(2, e - 2));
-    int power = 0;
-    std::string_view exponentText = text.substr(e + 1);
-    if (exponentText.front() == '+')
-        exponentText.remove_prefix(1);
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), power);
-    d.exponent = power - (kSignificantDigits - 1);
-    dropTrailingZeros(d);
-    return d;
+    if (DecimalDigits d; scaledSignificantDigits(x, d))
+        return d;
+    return writtenSignificantDigits(x);
 }
 
 DecimalDigits roundedToDecimals(DecimalDigits d, int decimals, Tie tie)
@@ -95,44 +186,17 @@ DecimalDigits roundedToDecimals(DecimalDigits d, int decimals, Tie tie)
     if (d.isZero() || dropCount <= 0)
         return d;
     const auto size = static_cast<int>(d.digits.size());
-    std::string kept;
-    std::string_view dropped = d.digits;
-    if (dropCount <= size) {
-        kept = d.digits.substr(0, static_cast<std::size_t>(size - dropCount));
-        dropped.remove_prefix(kept.size());
-    } else {
-        dropped = {}; // all digits lie below half a unit of the last kept place
-    }
-    if (roundsUp(classify(dropped), tie, kept))
-        kept = incremented(kept.empty() ? "0" : kept);
-    d.digits = kept;
+    const auto keptCount = static_cast<std::size_t>(std::max(size - dropCount, 0));
+    const std::string_view digits = d.digits;
+    // With more dropped digits than digits, all lie below half a unit of the last kept place.
+    const std::string_view dropped = dropCount <= size ? digits.substr(keptCount) : "";
+    const bool up = roundsUp(classify(dropped), tie, digits.substr(0, keptCount));
+    d.digits.resize(keptCount);
+    if (up)
+        d.digits = incremented(d.digits.empty() ? "0" : d.digits);
     d.exponent = -decimals;
-    d.digits.erase(0, std::min(d.digits.find_first_not_of('0'), d.digits.size()));
     dropTrailingZeros(d);
     return d;
-}
-
-std::string wholePart(const DecimalDigits& d)
-{
-    const auto size = static_cast<int>(d.digits.size());
-    const int wholeDigits = size + d.exponent;
-    if (d.isZero() || wholeDigits <= 0)
-        return "0";
-    if (d.exponent >= 0)
-        return d.digits + std::string(static_cast<std::size_t>(d.exponent), '0');
-    return d.digits.substr(0, static_cast<std::size_t>(wholeDigits));
-}
-
-std::string fractionPart(const DecimalDigits& d, int decimals)
-{
-    std::string fraction(static_cast<std::size_t>(decimals), '0');
-    const auto size = static_cast<int>(d.digits.size());
-    for (int i = 0; i < size; ++i) {
-        const int place = -(d.exponent + size - 1 - i); // 1 for tenths, 2 for hundredths
-        if (place >= 1 && place <= decimals)
-            fraction[static_cast<std::size_t>(place - 1)] = d.digits[static_cast<std::size_t>(i)];
-    }
-    return fraction;
 }
 
 } // namespace corvald::calc

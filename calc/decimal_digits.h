@@ -28,9 +28,4 @@ enum class Tie { toEven, awayFromZero };
 // d rounded to a multiple of 10^-decimals; a tie goes by the given rule.
 DecimalDigits roundedToDecimals(DecimalDigits d, int decimals, Tie tie);
 
-// The digits before the point (at least "0") and exactly `decimals` digits after it;
-// d must need no more than `decimals` decimals.
-std::string wholePart(const DecimalDigits& d);
-std::string fractionPart(const DecimalDigits& d, int decimals);
-
 } // namespace corvald::calc

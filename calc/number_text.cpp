@@ -3,7 +3,10 @@
 #include "calc/decimal_digits.h"
 #include "calc/failure.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <system_error>
 
 namespace corvald::calc {
@@ -86,26 +89,102 @@ namespace {
         return text;
     }
 
+    // Every digit of d written out, whole digits (at least "0") and decimals.
     std::string fixedForm(const DecimalDigits& d)
     {
+        const auto size = static_cast<int>(d.digits.size());
+        const int whole = size + d.exponent; // digits before the point; none when below 1
         const int decimals = d.exponent < 0 ? -d.exponent : 0;
-        std::string text = d.negative ? "-" : "";
-        text += wholePart(d);
-        if (decimals > 0)
-            text.append(".").append(fractionPart(d, decimals));
+        const auto length = static_cast<std::size_t>(
+            (d.negative ? 1 : 0) + std::max(whole, 1) + (decimals > 0 ? 1 + decimals : 0));
+        std::string text(length, '0');
+        std::size_t at = 0;
+        if (d.negative)
+            text[at++] = '-';
+        for (int i = 0; i < std::max(whole, 1); ++i, ++at)
+            if (i < whole && i < size)
+                text[at] = d.digits[static_cast<std::size_t>(i)];
+        if (decimals > 0) {
+            text[at++] = '.';
+            for (int i = whole; i < size; ++i, ++at)
+                if (i >= 0)
+                    text[at] = d.digits[static_cast<std::size_t>(i)];
+        }
         return text;
     }
 
-    std::string grouped(const std::string& whole)
+    // The shown form of d, rounded to `decimals`: whole digits grouped in threes
+    // with ",", the point and the decimals, a negative value in parentheses.
+    std::string shownForm(const DecimalDigits& d, int decimals)
     {
-        std::string text;
-        const std::size_t size = whole.size();
-        for (std::size_t i = 0; i < size; ++i) {
-            if (i > 0 && (size - i) % 3 == 0)
-                text += ',';
-            text += whole[i];
+        const auto size = static_cast<int>(d.digits.size());
+        const int whole = std::max(size + d.exponent, 1); // "0" when below 1
+        const int separators = (whole - 1) / 3;
+        const auto length = static_cast<std::size_t>(
+            whole + separators + (decimals > 0 ? 1 + decimals : 0) + (d.negative ? 2 : 0));
+        std::string text(length, '0');
+        std::size_t at = 0;
+        if (d.negative)
+            text[at++] = '(';
+        const int first = size + d.exponent - whole; // the digit index of the first whole place
+        for (int place = 0; place < whole; ++place, ++at) {
+            if (place > 0 && (whole - place) % 3 == 0)
+                text[at++] = ',';
+            const int i = first + place;
+            if (i >= 0 && i < size)
+                text[at] = d.digits[static_cast<std::size_t>(i)];
         }
+        if (decimals > 0) {
+            text[at++] = '.';
+            for (int i = first + whole; i < first + whole + decimals; ++i, ++at)
+                if (i >= 0 && i < size)
+                    text[at] = d.digits[static_cast<std::size_t>(i)];
+        }
+        if (d.negative)
+            text[at] = ')';
         return text;
+    }
+
+    // d's digits written out and read back; a text beyond the double range is an
+    // overflow, as for writeNumber.
+    double fixedValue(const DecimalDigits& d)
+    {
+        const std::string text = fixedForm(d);
+        double value = 0;
+        if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
+            throw Overflow();
+        return value;
+    }
+
+    // 10^k for 0 <= k <= 22: exact doubles.
+    constexpr std::array<double, 23> kExactPowersOfTen = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+    constexpr int kLargestExactPower = 22;
+
+    // The double nearest to d, as readNumber gives it for d's text written out.
+    // With at most 15 digits, d's digits are a whole number below 2^53, and for
+    // a power of ten within 22 of zero both factors are exact doubles: their
+    // product or quotient is the correctly rounded value itself.
+    double valueOf(const DecimalDigits& d)
+    {
+        if (d.isZero())
+            return 0;
+        if (d.digits.size() > static_cast<std::size_t>(kSignificantDigits)
+            || d.exponent < -kLargestExactPower || d.exponent > kLargestExactPower)
+            return fixedValue(d);
+        std::uint64_t whole = 0;
+        const std::string_view digits = d.digits;
+        std::size_t i = 0;
+        for (; i + 1 < digits.size(); i += 2) // two digits a step
+            whole = whole * 100
+                + static_cast<std::uint64_t>((digits[i] - '0') * 10 + digits[i + 1] - '0');
+        if (i < digits.size())
+            whole = whole * 10 + static_cast<std::uint64_t>(digits[i] - '0');
+        const double scale = kExactPowersOfTen[static_cast<std::size_t>(
+            d.exponent < 0 ? -d.exponent : d.exponent)];
+        const double value = d.exponent < 0 ? static_cast<double>(whole) / scale
+                                            : static_cast<double>(whole) * scale;
+        return d.negative ? -value : value;
     }
 
 } // namespace
@@ -145,31 +224,30 @@ double roundToFourDecimals(double x) { return roundToDecimals(x, kFactorDecimals
 std::string fixedDecimals(double x, int decimals)
 {
     const DecimalDigits d = roundedToDecimals(significantDigits(finite(x)), decimals, Tie::toEven);
-    std::string text = d.negative ? "-" : "";
-    text += wholePart(d);
-    if (decimals > 0)
-        text.append(".").append(fractionPart(d, decimals));
+    std::string text = shownForm(d, decimals); // grouped, a negative value in parentheses
+    std::erase(text, ',');
+    if (d.negative) {
+        text.front() = '-';
+        text.pop_back();
+    }
     return text;
 }
 
-// The rounded text read back; a text beyond the double range is an overflow.
 double roundToDecimals(double x, int decimals)
 {
-    const std::string text = fixedDecimals(x, decimals);
-    double value = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
-        throw Overflow();
-    return value;
+    return valueOf(roundedToDecimals(significantDigits(finite(x)), decimals, Tie::toEven));
+}
+
+double captionValue(double x)
+{
+    const DecimalDigits d = significantDigits(finite(x));
+    return d.leadingExponent() < kSignificantDigits ? valueOf(d) : readNumber(writeNumber(x));
 }
 
 std::string displayFormat(double x, int decimals)
 {
-    const DecimalDigits d
-        = roundedToDecimals(significantDigits(finite(x)), decimals, Tie::awayFromZero);
-    std::string text = grouped(wholePart(d));
-    if (decimals > 0)
-        text.append(".").append(fractionPart(d, decimals));
-    return d.negative ? std::string("(").append(text).append(")") : text;
+    return shownForm(
+        roundedToDecimals(significantDigits(finite(x)), decimals, Tie::awayFromZero), decimals);
 }
 
 } // namespace corvald::calc

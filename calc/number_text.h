@@ -34,6 +34,11 @@ double roundToFourDecimals(double x);
 std::string fixedDecimals(double x, int decimals);
 double roundToDecimals(double x, int decimals);
 
+// x as a caption holds it: readNumber(writeNumber(x)), the double nearest to
+// its 15 significant digits, found without writing the text where it can be.
+// Raises Overflow as writeNumber does.
+double captionValue(double x);
+
 // x with exactly `decimals` digits after the point, rounded half away from zero
 // on its 15-digit form, the whole digits grouped in threes with ",", a negative
 // value in parentheses: 1004.31856985036 -> "1,004.319", -2.5 -> "(2.500)".

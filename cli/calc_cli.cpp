@@ -42,8 +42,10 @@ namespace {
             in = &file;
         }
         Progress progress(s.errIsTerminal ? &s.err : nullptr);
+        const std::string_view source
+            = in == &file ? std::string_view(invocation.rowsFile) : "standard input";
         const BatchEnd end
-            = runBatch(*in, s.out, s.err, invocation.format, invocation.input, progress);
+            = runBatch(*in, source, s.out, s.err, invocation.format, invocation.input, progress);
         return end == BatchEnd::allComputed ? kExitComputed : kExitRejected;
     }
 

@@ -2,12 +2,15 @@
 
 #include "cli/csv_field.h"
 #include "cli/csv_reader.h"
+#include "cli/direct_calculation.h"
 #include "cli/json_text.h"
 #include "cli/report.h"
 #include "cli/window_calculation.h"
+#include "ui/main/direction.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -19,6 +22,7 @@ namespace {
     constexpr std::string_view kOutputHeader
         = "quantity,temperature,density,from,basis,density_air,vcf,volume_15,result,message\n";
     constexpr std::string_view kRowError = "row error";
+    constexpr std::size_t kOutputBlock = 1 << 16; // bytes of rows handed to the output at once
     constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF"; // some spreadsheets start a CSV with it
 
     // The input columns, in the order of the output.
@@ -58,13 +62,13 @@ namespace {
         return layout;
     }
 
-    // One row: its inputs as read (texts of from and basis included), and how it went.
+    // One row: its inputs, the texts of from and basis as read, and how it went.
     struct Row {
         std::size_t line = 0;
-        std::array<std::string, columnCount> texts;
         WindowInput input;
+        std::string_view fromText, basisText; // into the record, while it is read
         std::optional<Rejection> rejection;
-        WindowResults results;
+        ShownResults results;
     };
 
     Rejection rowError(std::size_t line, const std::string& what)
@@ -72,24 +76,46 @@ namespace {
         return { std::string(kRowError), "line " + std::to_string(line) + ": " + what };
     }
 
-    void readInputs(const CsvRecord& record, const Layout& layout, Row& row)
+    void readInputs(CsvRecord& record, const Layout& layout, Row& row)
     {
-        for (std::size_t column = 0; column < columnCount; ++column)
-            if (const auto position = layout.position[column])
-                row.texts[column] = record.fields[*position];
-        row.input.quantity = row.texts[quantity];
-        row.input.temperature = row.texts[temperature];
-        row.input.density = row.texts[density];
-        if (layout.position[from] && !parseDirection(row.texts[from], row.input.direction))
-            row.rejection = rowError(row.line, "from must be m3 or mt");
-        else if (layout.position[basis] && !parseBasis(row.texts[basis], row.input.basis))
-            row.rejection = rowError(row.line, "basis must be vacuum or air");
+        auto field = [&](Column column) -> std::string& {
+            return record.fields[*layout.position[column]];
+        };
+        row.input.quantity.swap(field(quantity));
+        row.input.temperature.swap(field(temperature));
+        row.input.density.swap(field(density));
+        if (layout.position[from]) {
+            row.fromText = field(from);
+            if (!parseDirection(row.fromText, row.input.direction))
+                row.rejection = rowError(row.line, "from must be m3 or mt");
+        }
+        if (layout.position[basis]) {
+            row.basisText = field(basis);
+            if (!row.rejection && !parseBasis(row.basisText, row.input.basis))
+                row.rejection = rowError(row.line, "basis must be vacuum or air");
+        }
     }
 
-    void compute(
-        const CsvRecord& record, const Layout& layout, const WindowInput& defaults, Row& row)
+    // Empties the row for the next record, keeping the room its texts have taken.
+    void reset(Row& row, std::size_t line, const WindowInput& defaults)
     {
-        row = Row { record.line, {}, defaults, std::nullopt, {} };
+        row.line = line;
+        row.input.quantity.clear();
+        row.input.temperature.clear();
+        row.input.density.clear();
+        row.input.direction = defaults.direction;
+        row.input.basis = defaults.basis;
+        row.fromText = row.basisText = {};
+        row.rejection.reset();
+        row.results.densityInAir.clear();
+        row.results.factor.clear();
+        row.results.volume15.clear();
+        row.results.result.clear();
+    }
+
+    void compute(CsvRecord& record, const Layout& layout, const WindowInput& defaults, Row& row)
+    {
+        reset(row, record.line, defaults);
         if (!record.error.empty()) {
             row.rejection = rowError(row.line, record.error);
             return;
@@ -103,37 +129,56 @@ namespace {
         readInputs(record, layout, row);
         if (row.rejection)
             return;
-        WindowOutcome outcome = calculateOnFreshWindow(row.input);
-        row.rejection = std::move(outcome.rejection);
-        if (!row.rejection)
-            row.results = std::move(outcome.results);
+        if (auto direct = directCalculation(row.input)) {
+            row.results = std::move(*direct);
+            return;
+        }
+        WindowOutcome window = calculateOnFreshWindow(row.input); // to show its message
+        row.rejection = std::move(window.rejection);
+        if (!row.rejection) {
+            const WindowResults& r = window.results;
+            row.results = { r.densityInAir, r.factor, r.volume15, r.result,
+                row.input.direction == Direction::massToVolume ? ui::kVolumeUnit : ui::kMassUnit };
+        }
     }
 
     // A column as echoed: the row's own text, or the name of the default for a
     // from or basis that the header leaves out.
     std::string_view echoed(const Row& row, const Layout& layout, Column column)
     {
-        if (column < from || layout.position[column])
-            return row.texts[column];
-        return column == from ? directionName(row.input.direction) : basisName(row.input.basis);
+        switch (column) {
+        case quantity:
+            return row.input.quantity;
+        case temperature:
+            return row.input.temperature;
+        case density:
+            return row.input.density;
+        case from:
+            return layout.position[from] ? row.fromText : directionName(row.input.direction);
+        default:
+            return layout.position[basis] ? row.basisText : basisName(row.input.basis);
+        }
     }
 
-    std::string withoutGrouping(const std::string& caption)
+    // A result as the window shows it, without its digit grouping.
+    void appendUngrouped(std::string& line, std::string_view shown)
     {
-        std::string digits = caption;
-        std::erase(digits, ',');
-        return digits;
+        for (std::size_t comma; (comma = shown.find(',')) != shown.npos;) {
+            line.append(shown.substr(0, comma));
+            shown.remove_prefix(comma + 1);
+        }
+        line.append(shown);
     }
 
     void appendCsvRow(std::string& line, const Row& row, const Layout& layout)
     {
         for (const Column column : { quantity, temperature, density, from, basis }) {
-            appendCsvField(line, spreadsheetSafe(echoed(row, layout, column)));
+            appendSpreadsheetSafe(line, echoed(row, layout, column));
             line += ',';
         }
         for (const std::string* result : { &row.results.densityInAir, &row.results.factor,
                  &row.results.volume15, &row.results.result }) {
-            line += withoutGrouping(*result);
+            appendUngrouped(line, *result);
             line += ',';
         }
         if (row.rejection)
@@ -160,15 +205,15 @@ namespace {
                 + ", \"vcf\": " + jsonNumber(row.results.factor)
                 + ", \"volume_15\": " + jsonNumber(row.results.volume15)
                 + ", \"result\": " + jsonNumber(row.results.result) + ", \"result_unit\": ";
-            appendJsonString(line, row.results.resultRow.unit);
+            appendJsonString(line, row.results.resultUnit);
         }
         line += "}\n";
     }
 
 } // namespace
 
-BatchEnd runBatch(std::istream& in, std::ostream& out, std::ostream& err, Format format,
-    const WindowInput& defaults, Progress& progress)
+BatchEnd runBatch(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err,
+    Format format, const WindowInput& defaults, Progress& progress)
 {
     CsvReader reader(in, columnCount, kLongestField);
     CsvRecord record;
@@ -179,23 +224,36 @@ BatchEnd runBatch(std::istream& in, std::ostream& out, std::ostream& err, Format
                " and may name from and basis, in any order\n";
         return BatchEnd::notAHeader;
     }
+    const auto failedRead = [&] {
+        if (reader.readError() == 0)
+            return false;
+        err << kProgramName << ": " << source << ": " << std::strerror(reader.readError()) << '\n';
+        return true;
+    };
+    if (failedRead())
+        return BatchEnd::inputFailed;
     if (format == Format::text)
         out << kOutputHeader;
     bool allComputed = true;
     Row row;
-    std::string line;
+    std::string pending; // rows not yet handed to `out`
     while (out && reader.next(record)) {
         compute(record, *layout, defaults, row);
         allComputed = allComputed && !row.rejection;
-        line.clear();
         if (format == Format::json)
-            appendJsonRow(line, row, *layout);
+            appendJsonRow(pending, row, *layout);
         else
-            appendCsvRow(line, row, *layout);
-        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+            appendCsvRow(pending, row, *layout);
+        if (pending.size() >= kOutputBlock) {
+            out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+            pending.clear();
+        }
         progress.rowDone();
     }
+    out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
     progress.finish();
+    if (failedRead())
+        return BatchEnd::inputFailed;
     if (!out)
         return BatchEnd::outputFailed;
     return allComputed ? BatchEnd::allComputed : BatchEnd::someRejected;

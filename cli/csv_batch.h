@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <string_view>
 
 namespace corvald::cli {
 
@@ -18,13 +19,14 @@ enum class BatchEnd {
     allComputed,
     someRejected, // rows the window rejected or that were malformed
     notAHeader, // nothing was written
+    inputFailed, // the rows before the failed read were written
     outputFailed, // writing stopped at the first failure
 };
 
-// Reads the rows from `in`; `defaults` gives from and basis to rows whose header
-// leaves them out. Problems of the whole input (a first line that is no header)
-// go to `err`.
-BatchEnd runBatch(std::istream& in, std::ostream& out, std::ostream& err, Format format,
-    const WindowInput& defaults, Progress& progress);
+// Reads the rows from `in`, named `source` in messages; `defaults` gives from and
+// basis to rows whose header leaves them out. Problems of the whole input (a
+// first line that is no header, a failed read) go to `err`.
+BatchEnd runBatch(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err,
+    Format format, const WindowInput& defaults, Progress& progress);
 
 } // namespace corvald::cli

@@ -3,13 +3,27 @@
 #include "calc/failure.h"
 #include "calc/number_text.h"
 
+#include <algorithm>
+
 namespace corvald::cli {
 
 namespace {
 
     bool startsLikeAFormula(std::string_view text)
     {
-        return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != text.npos;
+        if (text.empty())
+            return false;
+        switch (text.front()) {
+        case '=':
+        case '+':
+        case '-':
+        case '@':
+        case '\t':
+        case '\r':
+            return true;
+        default:
+            return false;
+        }
     }
 
     bool isNumber(std::string_view text)
@@ -28,7 +42,8 @@ namespace {
 
 void appendCsvField(std::string& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const auto needsQuotes = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(text.begin(), text.end(), needsQuotes)) {
         out += text;
         return;
     }
@@ -41,13 +56,15 @@ void appendCsvField(std::string& out, std::string_view text)
     out += '"';
 }
 
-std::string spreadsheetSafe(std::string_view text)
+void appendSpreadsheetSafe(std::string& out, std::string_view text)
 {
-    std::string safe;
-    if (startsLikeAFormula(text) && !isNumber(text))
-        safe += '\'';
-    safe += text;
-    return safe;
+    if (!startsLikeAFormula(text) || isNumber(text)) {
+        appendCsvField(out, text);
+        return;
+    }
+    std::string asText(1, '\'');
+    asText += text;
+    appendCsvField(out, asText);
 }
 
 } // namespace corvald::cli

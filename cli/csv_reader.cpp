@@ -1,14 +1,10 @@
 #include "cli/csv_reader.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <istream>
 
 namespace corvald::cli {
-
-namespace {
-
-    constexpr int kEnd = std::char_traits<char>::eof();
-
-} // namespace
 
 CsvReader::CsvReader(std::istream& in, std::size_t mostFields, std::size_t longestField)
     : in_(*in.rdbuf())
@@ -17,13 +13,33 @@ CsvReader::CsvReader(std::istream& in, std::size_t mostFields, std::size_t longe
 {
 }
 
-int CsvReader::take() { return in_.sbumpc(); }
-
-bool CsvReader::atLineEnd(int c)
+// Takes what the stream holds, waiting only when it holds nothing: rows from a
+// slow pipe are computed as they come.
+bool CsvReader::refill()
 {
-    if (c == '\r' && in_.sgetc() == '\n')
-        in_.sbumpc();
-    return c == '\r' || c == '\n';
+    pos_ = end_ = block_.data();
+    try {
+        if (in_.sgetc() == std::char_traits<char>::eof())
+            return false;
+        const std::streamsize held = std::clamp<std::streamsize>(
+            in_.in_avail(), 1, static_cast<std::streamsize>(block_.size()));
+        end_ += in_.sgetn(block_.data(), held);
+    } catch (const std::ios_base::failure&) { // the file stream's way to tell a failed read
+        readError_ = errno != 0 ? errno : EIO;
+        return false;
+    }
+    return pos_ < end_;
+}
+
+void CsvReader::startField(CsvRecord& record)
+{
+    field_ = nullptr;
+    if (record.count > mostFields_)
+        return;
+    if (record.count > record.fields.size())
+        record.fields.emplace_back();
+    field_ = &record.fields[record.count - 1];
+    field_->clear();
 }
 
 void CsvReader::fail(CsvRecord& record, std::string what)
@@ -32,17 +48,11 @@ void CsvReader::fail(CsvRecord& record, std::string what)
         record.error = std::move(what);
 }
 
-void CsvReader::keep(CsvRecord& record, char c)
+void CsvReader::tooLong(CsvRecord& record)
 {
-    if (record.count > mostFields_)
-        return;
-    std::string& field = record.fields.back();
-    if (field.size() < longestField_)
-        field += c;
-    else
-        fail(record,
-            "field " + std::to_string(record.count) + " is longer than "
-                + std::to_string(longestField_) + " bytes");
+    fail(record,
+        "field " + std::to_string(record.count) + " is longer than " + std::to_string(longestField_)
+            + " bytes");
 }
 
 bool CsvReader::next(CsvRecord& record)
@@ -56,8 +66,8 @@ bool CsvReader::next(CsvRecord& record)
         return false;
     record.line = line_;
     record.count = 1;
-    record.fields.assign(1, std::string());
     record.error.clear();
+    startField(record);
     State state = State::fieldStart;
     for (;; c = take()) {
         if (c == kEnd) {
@@ -67,12 +77,12 @@ bool CsvReader::next(CsvRecord& record)
         }
         const char ch = static_cast<char>(c);
         if (state == State::quoted) {
-            if (ch == '"' && in_.sgetc() == '"')
+            if (ch == '"' && peek() == '"')
                 take();
             else if (ch == '"') {
                 state = State::afterQuote;
                 continue;
-            } else if (ch == '\n' || (ch == '\r' && in_.sgetc() != '\n')) {
+            } else if (ch == '\n' || (ch == '\r' && peek() != '\n')) {
                 ++line_; // the line break stays in the field as it came
             }
             keep(record, ch);
@@ -84,8 +94,7 @@ bool CsvReader::next(CsvRecord& record)
         }
         if (ch == ',') {
             ++record.count;
-            if (record.count <= mostFields_)
-                record.fields.emplace_back();
+            startField(record);
             state = State::fieldStart;
             continue;
         }
@@ -103,8 +112,7 @@ bool CsvReader::next(CsvRecord& record)
         state = State::unquoted;
         keep(record, ch);
     }
-    if (!record.error.empty())
-        record.fields.clear();
+    record.fields.resize(record.error.empty() ? std::min(record.count, mostFields_) : 0);
     return true;
 }
 

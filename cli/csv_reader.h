@@ -8,6 +8,7 @@
 // length costs memory bounded by those two.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <iosfwd>
 #include <string>
@@ -26,21 +27,45 @@ class CsvReader {
 public:
     CsvReader(std::istream& in, std::size_t mostFields, std::size_t longestField);
 
-    // The next record; false at the end of the input.
+    // The next record; false at the end of the input, or when reading it failed.
     bool next(CsvRecord& record);
+
+    // The errno of a failed read, or 0.
+    int readError() const { return readError_; }
 
 private:
     enum class State { fieldStart, unquoted, quoted, afterQuote };
+    static constexpr int kEnd = -1;
 
-    int take();
-    bool atLineEnd(int c); // consumes the LF of a CRLF
-    void keep(CsvRecord& record, char c);
+    int take() { return pos_ < end_ || refill() ? static_cast<unsigned char>(*pos_++) : kEnd; }
+    int peek() { return pos_ < end_ || refill() ? static_cast<unsigned char>(*pos_) : kEnd; }
+    bool refill();
+    bool atLineEnd(int c) // consumes the LF of a CRLF
+    {
+        if (c == '\r' && peek() == '\n')
+            take();
+        return c == '\r' || c == '\n';
+    }
+    void startField(CsvRecord& record);
+    void keep(CsvRecord& record, char c)
+    {
+        if (field_ && field_->size() < longestField_)
+            *field_ += c;
+        else if (field_)
+            tooLong(record);
+    }
+    void tooLong(CsvRecord& record);
     void fail(CsvRecord& record, std::string what);
 
     std::streambuf& in_;
     std::size_t mostFields_;
     std::size_t longestField_;
     std::size_t line_ = 1;
+    int readError_ = 0;
+    std::string* field_ = nullptr; // the field being read, when it is kept
+    std::array<char, 1 << 16> block_ {};
+    const char* pos_ = block_.data();
+    const char* end_ = block_.data();
 };
 
 } // namespace corvald::cli

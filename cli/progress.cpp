@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <ostream>
+#include <string_view>
 
 namespace corvald::cli {
 
@@ -12,6 +13,7 @@ namespace {
 
     constexpr std::size_t kRowsBetweenLooks = 4096; // the clock is read once per so many rows
     constexpr double kSecondsBetweenLines = 0.5;
+    constexpr std::string_view kClearToLineEnd = "\x1b[K"; // of a shorter line over a longer one
 
 } // namespace
 
@@ -52,7 +54,7 @@ void Progress::show(double now)
     const double seconds = now - start_;
     const double rate = seconds > 0 ? std::round(double(rows_) / seconds) : 0;
     *terminal_ << '\r' << kProgramName << ": " << rows_ << " rows, " << static_cast<long long>(rate)
-               << " rows/s" << std::flush;
+               << " rows/s" << kClearToLineEnd << std::flush;
 }
 
 } // namespace corvald::cli

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
 #include <limits>
+#include <random>
 
 namespace corvald::calc {
 namespace {
@@ -86,6 +89,26 @@ namespace {
     {
         for (double x : { 0.995745689260984, 1004.31856985036, 1.7e308, 2.5e-300, -0.0011 })
             EXPECT_EQ(writeNumber(readNumber(writeNumber(x))), writeNumber(x)) << x;
+    }
+
+    TEST(CaptionValue, IsTheValueWrittenAndReadBack)
+    {
+        std::mt19937_64 draw(10);
+        std::uniform_real_distribution<double> exponent(-30, 40), mantissa(1, 10);
+        for (int i = 0; i < 300'000; ++i) {
+            const double shaped = mantissa(draw) * std::pow(10.0, std::floor(exponent(draw)));
+            for (const double x : { shaped, -shaped, std::bit_cast<double>(draw()) }) {
+                if (!std::isfinite(x) || std::fabs(x) >= 1e308)
+                    continue;
+                const double expected = readNumber(writeNumber(x));
+                ASSERT_EQ(captionValue(x), expected) << std::hexfloat << x;
+                ASSERT_EQ(std::signbit(captionValue(x)), std::signbit(expected)) << x;
+            }
+        }
+        EXPECT_EQ(captionValue(-0.0), 0.0);
+        EXPECT_FALSE(std::signbit(captionValue(-0.0)));
+        EXPECT_THROW(captionValue(1.7976931348623157e308), Overflow);
+        EXPECT_THROW(captionValue(std::numeric_limits<double>::infinity()), Overflow);
     }
 
     TEST(RoundToFourDecimals, RoundsToTheNearestTenThousandth)

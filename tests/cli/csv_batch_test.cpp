@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <streambuf>
+
 namespace corvald::cli {
 namespace {
 
@@ -154,11 +157,36 @@ namespace {
             "fields where the header names 3\"}\n");
     }
 
-    TEST(CsvBatch, ReadsAFileNamedOnTheCommandLine)
+    TEST(CsvBatch, AFileThatCannotBeReadIsAnErrorNotACrash)
     {
-        const CliRun r = run({ "--csv", "/nonexistent/rows.csv" });
+        CliRun r = run({ "--csv", "/nonexistent/rows.csv" });
         EXPECT_EQ(r.status, kExitRejected);
         EXPECT_EQ(r.err, "corvald-calc: /nonexistent/rows.csv: No such file or directory\n");
+        r = run({ "--csv", "/" }); // opens, but every read fails
+        EXPECT_EQ(r.status, kExitRejected);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "corvald-calc: /: Is a directory\n");
+    }
+
+    // Standard input on a device that fails, the way a file stream reports it.
+    class FailingInput : public std::streambuf {
+    protected:
+        int_type underflow() override
+        {
+            errno = EIO;
+            throw std::ios_base::failure("read error");
+        }
+    };
+
+    TEST(CsvBatch, AFailedReadOfStandardInputEndsTheBatchWithItsCause)
+    {
+        FailingInput device;
+        std::istream in(&device);
+        std::ostringstream out, err;
+        const std::string_view args[] = { "--csv" };
+        EXPECT_EQ(runCalcCli(args, { in, out, err, false }), kExitRejected);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str(), "corvald-calc: standard input: Input/output error\n");
     }
 
     TEST(BatchProgress, ShowsRowsAndRateOnATerminalOnly)
@@ -172,7 +200,8 @@ namespace {
         }
         shown.finish();
         EXPECT_EQ(terminal.str(),
-            "\rcorvald-calc: 8192 rows, 10000 rows/s\rcorvald-calc: 8192 rows, 10000 rows/s\n");
+            "\rcorvald-calc: 8192 rows, 10000 rows/s\x1b[K\rcorvald-calc: 8192 rows, 10000 "
+            "rows/s\x1b[K\n");
 
         Progress silent(nullptr, [] { return 0.0; });
         for (int row = 0; row < 10000; ++row)

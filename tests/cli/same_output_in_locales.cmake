@@ -1,4 +1,4 @@
-# Runs corvald-calc on the worked examples under several locales and fails when
+# Runs corvald-calc on typical inputs under several locales and fails when
 # any output differs from the one under LC_ALL=C.
 set(cases
     "--quantity 1000 --temperature 20.0 --density 0.8500"

@@ -3,6 +3,7 @@
 #include "calc/failure.h"
 #include "calc/number_text.h"
 #include "calc/vcf53a.h"
+#include "ui/main/calculation_limits.h"
 #include "ui/main/direction.h"
 
 #include <optional>
@@ -15,17 +16,6 @@ using calc::readNumber;
 using calc::writeNumber;
 
 namespace {
-
-    constexpr double kAirBuoyancy = 0.0011; // kg/litre: density in vacuum less density in air
-    constexpr double kKilogramsPerCubicMetrePerKgPerLitre = 1000;
-    constexpr double kLowestTemperature = -18; // °C
-    // The densities (kg/litre) the crude-oil factor covers; outside them it would be 1.
-    constexpr double kLowestDensity
-        = calc::kCrudeLowestDensity / kKilogramsPerCubicMetrePerKgPerLitre;
-    constexpr double kHighestDensity
-        = calc::kCrudeHighestDensity / kKilogramsPerCubicMetrePerKgPerLitre;
-    constexpr double kLowestQuantity = 0;
-    constexpr int kVolumeDecimals = 3;
 
     struct Message {
         std::string_view prompt;
