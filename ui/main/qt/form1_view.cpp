@@ -195,7 +195,10 @@ void Form1View::createInputs()
     text1_->setObjectName(toQString(kText1Design.name));
     text1_->setGeometry(pixels(kText1Design.rect));
     guardField(*text1_, *text1_);
-    connect(text1_, &QLineEdit::textEdited, this,
+    // Every change of the text reaches the model, also one made through the
+    // accessibility interface (dictation, a screen reader); the view's own
+    // writes give the model back its own text.
+    connect(text1_, &QLineEdit::textChanged, this,
         [this](const QString& text) { form_.Text1.Text = toStdString(text); });
 
     for (std::size_t i = 0; i < combos_.size(); ++i) {

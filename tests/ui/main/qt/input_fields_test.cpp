@@ -4,6 +4,7 @@
 #include "tests/ui/main/qt/window_fixture.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -231,6 +232,23 @@ private slots:
         QTRY_VERIFY(QToolTip::isVisible());
         paste(edit, QString(100, QLatin1Char('3')));
         QCOMPARE(edit->text().size(), 102); // a paste the field holds goes in whole
+    }
+
+    // A text set through the accessibility interface, as dictation tools set
+    // it, is the text the calculation uses.
+    void aTextSetByAnAssistiveToolReachesTheModel()
+    {
+        QLineEdit* quantity = window_->quantity();
+        type(quantity, QStringLiteral("1"));
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(quantity);
+        QVERIFY(spoken && spoken->editableTextInterface());
+        spoken->editableTextInterface()->replaceText(0, 1, QStringLiteral("1000"));
+        QCOMPARE(quantity->text(), QStringLiteral("1000"));
+        QCOMPARE(window_->form.Text1.Text, "1000");
+        QComboBox* density = combo("Combo2");
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(density->lineEdit());
+        list->editableTextInterface()->insertText(0, QStringLiteral("0.85"));
+        QCOMPARE(window_->form.Combo2.Text, "0.85");
     }
 
     void aFieldShowsItsTextFromTheStartWhenItLosesTheFocus()
