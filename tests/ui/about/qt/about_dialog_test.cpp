@@ -171,6 +171,17 @@ private slots:
         QVERIFY(messages_.shown.empty());
     }
 
+    // OK stays the default button when the focus leaves it for the picture.
+    void enterOnThePictureClosesTheDialog()
+    {
+        AboutDialog* dialog = open();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control(dialog, "picIcon"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(closed());
+        QVERIFY(messages_.shown.empty());
+    }
+
     void loadsAnewAfterAClose()
     {
         AboutDialog* first = open();
