@@ -120,6 +120,12 @@ namespace {
                 = getopt_long(argc, argv.data(), kShortOptions, kLongOptions.data(), nullptr);
             if (id == -1)
                 break;
+            // MinGW's getopt_long reports "--json=yes" as a missing value: the
+            // text of the option tells the two apart on every host.
+            if (id == ':'
+                && std::string_view(argv[static_cast<std::size_t>(optind) - 1]).find('=')
+                    != std::string_view::npos)
+                return "option '" + optionName(static_cast<unsigned>(optopt)) + "' takes no value";
             if (id == ':')
                 return "option '" + optionName(static_cast<unsigned>(optopt)) + "' needs a value";
             if (id == '?') {
