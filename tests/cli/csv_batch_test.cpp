@@ -162,10 +162,12 @@ namespace {
         CliRun r = run({ "--csv", "/nonexistent/rows.csv" });
         EXPECT_EQ(r.status, kExitRejected);
         EXPECT_EQ(r.err, "corvald-calc: /nonexistent/rows.csv: No such file or directory\n");
-        r = run({ "--csv", "/" }); // opens, but every read fails
+        r = run({ "--csv", "/" }); // a folder: it cannot be opened or every read fails
         EXPECT_EQ(r.status, kExitRejected);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, "corvald-calc: /: Is a directory\n");
+        // The cause is the host's: "Is a directory" here, "Permission denied" on Windows.
+        EXPECT_EQ(r.err.rfind("corvald-calc: /: ", 0), 0U) << r.err;
+        EXPECT_GT(r.err.size(), std::string("corvald-calc: /: \n").size()) << r.err;
     }
 
     // Standard input on a device that fails, the way a file stream reports it.
