@@ -4,6 +4,7 @@
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_window_printer.h"
 #include "tests/support/message_box_watcher.h"
+#include "tests/support/window_system.h"
 #include "ui/about/desktop_registry.h"
 #include "ui/about/frm_about_design.h"
 #include "ui/about/host_file_system.h"
@@ -126,7 +127,7 @@ private slots:
     void restoresAMinimisedDialog()
     {
         AboutDialog* dialog = open();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(QTest::qWaitForWindowActive(dialog, fakes::kWindowSystemWaitMilliseconds));
         dialog->showMinimized();
         QVERIFY(QTest::qWaitFor([dialog] { return dialog->isMinimized(); }, 2000));
         QTest::qWait(500); // the window manager has taken the window off the screen
@@ -134,7 +135,7 @@ private slots:
         QCOMPARE(about_->dialog(), dialog);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QVERIFY(!dialog->isMinimized());
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(QTest::qWaitForWindowActive(dialog, fakes::kWindowSystemWaitMilliseconds));
     }
 
     void leavesTheMainWindowUsable()
@@ -203,7 +204,7 @@ private slots:
         QCOMPARE(messages_.shown.front().prompt,
             std::string("System Information Is Unavailable At This Time"));
         QVERIFY(about_->dialog() && about_->dialog()->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(QTest::qWaitForWindowActive(dialog, fakes::kWindowSystemWaitMilliseconds));
         QTest::keyClick(dialog->windowHandle(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(messages_.shown.size(), std::size_t(2)); // the button animates its click
     }

@@ -7,6 +7,7 @@
 #include "tests/support/fake_about_dialogs.h"
 #include "tests/support/fake_program_lifetime.h"
 #include "tests/support/message_box_watcher.h"
+#include "tests/support/window_system.h"
 #include "ui/main/calculation.h"
 #include "ui/main/direction.h"
 #include "ui/main/qt/form1_view.h"
@@ -146,7 +147,7 @@ private slots:
         window_ = std::make_unique<ui::qt::MainWindow>(form_, host_);
         printer_.setClientArea(&window_->view());
         window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window_.get(), fakes::kWindowSystemWaitMilliseconds));
     }
     void cleanup()
     {

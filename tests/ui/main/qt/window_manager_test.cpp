@@ -2,6 +2,7 @@
 // of message boxes are the window system's: Tab and Shift+Tab from every stop,
 // the option group entered on the choice in force, and message boxes that show
 // their prompt, their whole title and a plain OK.
+#include "tests/support/window_system.h"
 #include "tests/ui/main/qt/window_fixture.h"
 
 #include "ui/main/qt/qt_host.h"
@@ -67,7 +68,8 @@ private slots:
         window_ = std::make_unique<fakes::WindowFixture>();
         QVERIFY(window_->show());
         window_->window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window_->window));
+        QVERIFY(
+            QTest::qWaitForWindowActive(&window_->window, fakes::kWindowSystemWaitMilliseconds));
         QTRY_COMPARE(QApplication::focusWidget(), window_->control("Command1"));
     }
     void cleanup() { window_.reset(); }
