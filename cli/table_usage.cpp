@@ -16,7 +16,7 @@ namespace {
     using calc::tables::TableEntry;
     using calc::tables::TableKind;
 
-    constexpr std::size_t kHeadingIndent = 19; // where an edition's heading begins
+    constexpr std::size_t kHeadingIndent = 19; // where a table's name begins
     constexpr std::size_t kIndent = 25; // where the description of a table begins
     constexpr std::size_t kWidth = 79;
     // Joins a number to its unit so that no line breaks between them.
@@ -27,7 +27,7 @@ namespace {
     {
         std::string out(first);
         out.resize(kIndent, ' ');
-        std::size_t column = kIndent;
+        std::size_t column = out.size();
         std::istringstream words(text);
         std::string word;
         bool lineStart = true;
@@ -88,10 +88,10 @@ namespace {
             = std::string(table.takes.quantity) + " at " + std::string(table.base);
         const std::string option = table.takes.unit == "°API" ? "--api" : "--density";
         const std::string t = " T " + std::string(table.temperatures.unit);
-        std::string text = table.kind == TableKind::reading
-            ? atBase + " from " + option + ", observed at" + t
-            : "V.C.F. to " + std::string(table.base) + " for " + option + " at "
-                + std::string(table.base) + ", at" + t;
+        std::string text = std::string(table.edition) + " edition: ";
+        text += table.kind == TableKind::reading ? atBase + " from " + option + ", observed at" + t
+                                                 : "V.C.F. to " + std::string(table.base) + " for "
+                + option + " at " + std::string(table.base) + ", at" + t;
         text += " (" + std::string(table.product) + "), in " + std::string(table.takes.unit)
             + "; prints " + resolutionOf(table.gives) + "; " + atBase + " " + rangeOf(table.range)
             + ", T " + rangeOf(table.temperatures) + limitsOf(table) + ".";
@@ -104,22 +104,17 @@ std::string tableUsage()
 {
     std::string text;
     std::set<std::string_view> sources;
-    std::string_view edition;
     for (const TableEntry* table : calc::tables::allTables()) {
-        if (table->edition != edition)
-            text += std::string(kHeadingIndent, ' ') + "Edition " + std::string(table->edition)
-                + ":\n";
-        edition = table->edition;
         text += wrapped(
             std::string(kHeadingIndent, ' ') + std::string(table->name), described(*table));
         sources.insert(table->range.source);
         sources.insert(table->temperatures.source);
     }
-    std::string from = "Ranges and limits:";
+    std::string from = "the ranges and limits:";
     for (const std::string_view source : sources)
         from += " " + std::string(source) + ";";
     from.back() = '.';
-    return text + wrapped("", from);
+    return text + wrapped(std::string(kHeadingIndent, ' ') + "From", from);
 }
 
 } // namespace corvald::cli

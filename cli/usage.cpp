@@ -49,7 +49,9 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    factor rounded to four decimals
   --product-exact  refined products on the exact inputs: prints the factor with
                    15 significant digits
-  --table NAME     a companion table of ASTM D1250-80, by its name:
+  --table NAME     a companion table of ASTM D1250-80, by its name (each
+                   table below with its edition):
+
 )";
 
     constexpr std::string_view kUsageAfterTables = R"(
