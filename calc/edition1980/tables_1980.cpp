@@ -62,6 +62,6 @@ namespace {
 
 } // namespace
 
-std::span<const TableEntry> tables() { return kTables; }
+std::span<const TableEntry> companionTables() { return kTables; }
 
 } // namespace corvald::calc::edition1980

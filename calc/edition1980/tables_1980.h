@@ -15,6 +15,6 @@ namespace corvald::calc::edition1980 {
 inline constexpr std::string_view kEdition = "1980";
 
 // The eight tables in the order of their numbers: 53A, 53B, 54A, 54B, 5A, 5B, 6A, 6B.
-std::span<const tables::TableEntry> tables();
+std::span<const tables::TableEntry> companionTables();
 
 } // namespace corvald::calc::edition1980

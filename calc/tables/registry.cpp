@@ -21,7 +21,9 @@ const std::vector<const TableEntry*>& allTables()
 {
     static const std::vector<const TableEntry*> all = [] {
         std::vector<const TableEntry*> tables;
-        for (const std::span<const TableEntry> edition : { edition1980::tables() })
+        // Each edition's own list, in the order the help shows them; an edition is
+        // registered by adding its list here.
+        for (const std::span<const TableEntry> edition : { edition1980::companionTables() })
             for (const TableEntry& table : edition)
                 tables.push_back(&table);
         return tables;

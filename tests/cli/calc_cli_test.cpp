@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <streambuf>
 
 namespace corvald::cli {
@@ -162,6 +164,26 @@ namespace {
             EXPECT_EQ(
                 r.out, "{\"title\": \"Check inputed value\", \"prompt\": \"" + prompt + "\"}\n");
         }
+    }
+
+    // The help is written from the registry: every table, its range and its resolution
+    // (compared with the blanks and line breaks of the wrapping taken as one blank).
+    TEST(CalcCliTable, HelpListsEveryTableWithItsRangeAndResolution)
+    {
+        std::string help;
+        for (const char c : run({ "--help" }).out)
+            if (!std::isspace(static_cast<unsigned char>(c))
+                || (!help.empty() && help.back() != ' '))
+                help += std::isspace(static_cast<unsigned char>(c)) ? ' ' : c;
+        for (const char* entry : {
+                 " 53B 1980 edition: density at 15 °C from --density, observed at T °C "
+                 "(generalized products), in kg/m3; prints 0.1 kg/m3; density at 15 °C 654 to "
+                 "1074.9 kg/m3, T -18 to 150 °C. ",
+                 " 6B 1980 edition: V.C.F. to 60 °F for --api at 60 °F, at T °F (generalized "
+                 "products), in °API; prints 4 decimals; API gravity at 60 °F 0 to 85 °API, T 0 "
+                 "to 300 °F; T at most 300 °F up to 40 °API, 250 °F up to 50 °API, 200 °F above. ",
+             })
+            EXPECT_NE(help.find(entry), std::string::npos) << entry;
     }
 
     TEST(CalcCliProduct, RefusesADensityInNoBandRatherThanPrintAFactorOfOne)
