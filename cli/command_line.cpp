@@ -20,16 +20,17 @@ namespace {
         kTable = kQuantity << 5,
         kApi = kQuantity << 6,
         kHydrometer = kQuantity << 7,
-        kJson = kQuantity << 8,
-        kCsv = kQuantity << 9,
-        kProduct = kQuantity << 10,
-        kProductExact = kQuantity << 11,
-        kHelp = kQuantity << 12,
-        kVersion = kQuantity << 13,
+        kDecimals = kQuantity << 8,
+        kJson = kQuantity << 9,
+        kCsv = kQuantity << 10,
+        kProduct = kQuantity << 11,
+        kProductExact = kQuantity << 12,
+        kHelp = kQuantity << 13,
+        kVersion = kQuantity << 14,
     };
-    constexpr unsigned kLastValueOption = kHydrometer; // the options before it take a value
+    constexpr unsigned kLastValueOption = kDecimals; // the options before it take a value
 
-    constexpr std::array<option, 15> kLongOptions = { {
+    constexpr std::array<option, 16> kLongOptions = { {
         { "quantity", required_argument, nullptr, kQuantity },
         { "temperature", required_argument, nullptr, kTemperature },
         { "density", required_argument, nullptr, kDensity },
@@ -38,6 +39,7 @@ namespace {
         { "table", required_argument, nullptr, kTable },
         { "api", required_argument, nullptr, kApi },
         { "hydrometer", required_argument, nullptr, kHydrometer },
+        { "decimals", required_argument, nullptr, kDecimals },
         { "json", no_argument, nullptr, kJson },
         { "csv", no_argument, nullptr, kCsv },
         { "product", no_argument, nullptr, kProduct },
@@ -65,7 +67,7 @@ namespace {
         { Mode::productExact, kProductExact, kDensity | kTemperature,
             kProductExact | kDensity | kTemperature | kJson, false },
         { Mode::table, kTable, kTable | kTemperature,
-            kTable | kDensity | kApi | kTemperature | kHydrometer | kJson, false },
+            kTable | kDensity | kApi | kTemperature | kHydrometer | kDecimals | kJson, false },
     } };
 
     std::string optionName(unsigned id)
@@ -89,8 +91,8 @@ namespace {
     // The options as given: which were seen, and the text of each value.
     struct Given {
         unsigned seen = 0;
-        // quantity, temperature, density, from, basis, table, api, hydrometer
-        std::array<std::string, 8> values;
+        // quantity, temperature, density, from, basis, table, api, hydrometer, decimals
+        std::array<std::string, 9> values;
         std::vector<std::string> operands;
     };
 
@@ -189,8 +191,9 @@ namespace {
                 return std::nullopt;
             return given.values[valueIndex(option)];
         };
-        invocation.table = { given.values[valueIndex(kTable)], valueGiven(kDensity),
-            valueGiven(kApi), valueGiven(kTemperature), valueGiven(kHydrometer) };
+        invocation.table
+            = { given.values[valueIndex(kTable)], valueGiven(kDensity), valueGiven(kApi),
+                  valueGiven(kTemperature), valueGiven(kHydrometer), valueGiven(kDecimals) };
         return invocation;
     }
 
