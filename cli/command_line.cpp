@@ -20,16 +20,20 @@ namespace {
         kTable = kQuantity << 5,
         kApi = kQuantity << 6,
         kHydrometer = kQuantity << 7,
-        kJson = kQuantity << 8,
-        kCsv = kQuantity << 9,
-        kProduct = kQuantity << 10,
-        kProductExact = kQuantity << 11,
-        kHelp = kQuantity << 12,
-        kVersion = kQuantity << 13,
+        kEdition = kQuantity << 8,
+        kPressure = kQuantity << 9,
+        kRelativeDensity = kQuantity << 10,
+        kJson = kQuantity << 11,
+        kCsv = kQuantity << 12,
+        kProduct = kQuantity << 13,
+        kProductExact = kQuantity << 14,
+        kExact = kQuantity << 15,
+        kHelp = kQuantity << 16,
+        kVersion = kQuantity << 17,
     };
-    constexpr unsigned kLastValueOption = kHydrometer; // the options before it take a value
+    constexpr unsigned kLastValueOption = kRelativeDensity; // the options before it take a value
 
-    constexpr std::array<option, 15> kLongOptions = { {
+    constexpr std::array<option, 19> kLongOptions = { {
         { "quantity", required_argument, nullptr, kQuantity },
         { "temperature", required_argument, nullptr, kTemperature },
         { "density", required_argument, nullptr, kDensity },
@@ -38,10 +42,14 @@ namespace {
         { "table", required_argument, nullptr, kTable },
         { "api", required_argument, nullptr, kApi },
         { "hydrometer", required_argument, nullptr, kHydrometer },
+        { "edition", required_argument, nullptr, kEdition },
+        { "pressure", required_argument, nullptr, kPressure },
+        { "relative-density", required_argument, nullptr, kRelativeDensity },
         { "json", no_argument, nullptr, kJson },
         { "csv", no_argument, nullptr, kCsv },
         { "product", no_argument, nullptr, kProduct },
         { "product-exact", no_argument, nullptr, kProductExact },
+        { "exact", no_argument, nullptr, kExact },
         { "help", no_argument, nullptr, kHelp },
         { "version", no_argument, nullptr, kVersion },
         { nullptr, 0, nullptr, 0 },
@@ -65,7 +73,9 @@ namespace {
         { Mode::productExact, kProductExact, kDensity | kTemperature,
             kProductExact | kDensity | kTemperature | kJson, false },
         { Mode::table, kTable, kTable | kTemperature,
-            kTable | kDensity | kApi | kTemperature | kHydrometer | kJson, false },
+            kTable | kDensity | kApi | kTemperature | kHydrometer | kJson | kEdition | kPressure
+                | kRelativeDensity | kExact,
+            false },
     } };
 
     std::string optionName(unsigned id)
@@ -89,8 +99,9 @@ namespace {
     // The options as given: which were seen, and the text of each value.
     struct Given {
         unsigned seen = 0;
-        // quantity, temperature, density, from, basis, table, api, hydrometer
-        std::array<std::string, 8> values;
+        // quantity, temperature, density, from, basis, table, api, hydrometer, edition,
+        // pressure, relative density
+        std::array<std::string, 11> values;
         std::vector<std::string> operands;
     };
 
@@ -189,8 +200,10 @@ namespace {
                 return std::nullopt;
             return given.values[valueIndex(option)];
         };
-        invocation.table = { given.values[valueIndex(kTable)], valueGiven(kDensity),
-            valueGiven(kApi), valueGiven(kTemperature), valueGiven(kHydrometer) };
+        invocation.table
+            = { given.values[valueIndex(kTable)], valueGiven(kDensity), valueGiven(kApi),
+                  valueGiven(kTemperature), valueGiven(kHydrometer), valueGiven(kEdition),
+                  valueGiven(kPressure), valueGiven(kRelativeDensity), (given.seen & kExact) != 0 };
         return invocation;
     }
 

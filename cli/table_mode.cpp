@@ -4,7 +4,9 @@
 #include "calc/density_tables.h"
 #include "calc/failure.h"
 #include "calc/number_text.h"
+#include "cli/edition2004_mode.h"
 #include "cli/report.h"
+#include "cli/table_input.h"
 
 #include <algorithm>
 #include <array>
@@ -70,22 +72,6 @@ namespace {
         if (request.hydrometer && *request.hydrometer != "glass" && *request.hydrometer != "none")
             return "--hydrometer \"" + std::string(*request.hydrometer) + "\": give glass or none";
         return std::nullopt;
-    }
-
-    // An input that the window's number reading refuses, named with its text.
-    class UnreadableInput : public calc::Failure {
-    public:
-        using Failure::Failure;
-    };
-
-    double readInput(std::string_view name, std::string_view text)
-    {
-        try {
-            return calc::readNumber(text);
-        } catch (const calc::TypeMismatch&) {
-            throw UnreadableInput(
-                "the " + std::string(name) + " \"" + std::string(text) + "\" is not a number");
-        }
     }
 
     std::string capitalized(std::string text)
@@ -156,9 +142,9 @@ namespace {
     TableResult compute(const TableMode& mode, const TableRequest& request)
     {
         const bool byDensity = mode.quantity == Quantity::density;
-        const double value = byDensity ? readInput("density", *request.density)
-                                       : readInput("API gravity", *request.api);
-        const double temperature = readInput("temperature", *request.temperature);
+        const double value = byDensity ? readTableInput("density", *request.density)
+                                       : readTableInput("API gravity", *request.api);
+        const double temperature = readTableInput("temperature", *request.temperature);
         if (!mode.fromReading)
             return mode.fromBase(value, temperature);
         const Hydrometer hydrometer
@@ -170,36 +156,32 @@ namespace {
 
 TableStatus runTableMode(const TableRequest& request, std::ostream& out, std::ostream& err)
 {
+    const std::string_view edition = request.edition.value_or("1980");
+    if (edition == "2004")
+        return runEdition2004Table(request, out, err);
     const TableMode* mode = modeNamed(request.table);
     std::optional<std::string> problem;
-    if (!mode)
+    if (edition != "1980")
+        problem = "--edition \"" + std::string(edition) + "\": give 1980 or 2004";
+    else if (request.pressure || request.relativeDensity || request.exact)
+        problem = std::string(request.pressure      ? "--pressure"
+                          : request.relativeDensity ? "--relative-density"
+                                                    : "--exact")
+            + " belongs to the 2004 edition: add --edition 2004";
+    else if (!mode)
         problem
             = "--table \"" + std::string(request.table) + "\": give " + std::string(kTableNames);
     else
         problem = usageProblem(*mode, request);
-    if (problem) {
-        err << kProgramName << ": " << *problem << ". Try '" << kProgramName << " --help'\n";
-        return TableStatus::usage;
-    }
-    std::optional<Rejection> rejection;
-    try {
+    if (problem)
+        return reportUsage(err, *problem);
+    return runReported(mode->name, request.json, out, err, [&] {
         const TableResult result = compute(*mode, request);
         if (request.json)
             printJson(out, result);
         else
             printText(out, result);
-        return TableStatus::computed;
-    } catch (const UnreadableInput& e) {
-        rejection = Rejection { std::string(kCheckInput), e.what() };
-    } catch (const calc::OutOfRange& e) {
-        rejection = Rejection { std::string(kCheckInput), e.what() };
-    } catch (const calc::Failure& e) {
-        rejection = Rejection { "Table " + std::string(mode->name), e.what() };
-    }
-    reportRejection(err, *rejection);
-    if (request.json)
-        out << jsonReport(Outcome { rejection, {} });
-    return TableStatus::rejected;
+    });
 }
 
 } // namespace corvald::cli
