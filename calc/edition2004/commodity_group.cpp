@@ -6,8 +6,6 @@ const CommodityGroup& groupFor(Commodity commodity, double density60)
 {
     if (commodity == Commodity::crudeOils)
         return kCrudeOils;
-    if (commodity == Commodity::lubricatingOils)
-        return kLubricatingOils;
     for (const CommodityGroup& group : kRefinedProducts)
         if (density60 < group.highest)
             return group;
@@ -18,8 +16,6 @@ DensityRange densityRange(Commodity commodity)
 {
     if (commodity == Commodity::crudeOils)
         return { kCrudeOils.lowest, kCrudeOils.highest };
-    if (commodity == Commodity::lubricatingOils)
-        return { kLubricatingOils.lowest, kLubricatingOils.highest };
     return { kRefinedProducts.front().lowest, kRefinedProducts.back().highest };
 }
 

@@ -14,10 +14,8 @@ struct CommodityGroup {
     double lowest, highest; // kg/m3 at 60 °F: lowest inside, highest outside (but the last)
 };
 
-// [MPMS-11.1-2004], the generalized crude oils and lubricating oils.
+// [MPMS-11.1-2004], the generalized crude oils.
 inline constexpr CommodityGroup kCrudeOils { "crude oils", 341.0957, 0, 0, 610.6, 1163.5 };
-inline constexpr CommodityGroup kLubricatingOils { "lubricating oils", 0, 0.34878, 0, 800.9,
-    1163.5 };
 
 // [MPMS-11.1-2004], the refined products, lightest first; the band of each ends where
 // the next begins.
@@ -28,7 +26,7 @@ inline constexpr std::array<CommodityGroup, 4> kRefinedProducts = { {
     { "fuel oils", 103.8720, 0.2701, 0, 838.3127, 1163.5 },
 } };
 
-enum class Commodity { crudeOils, refinedProducts, lubricatingOils };
+enum class Commodity { crudeOils, refinedProducts };
 
 struct DensityRange {
     double lowest, highest; // kg/m3 at 60 °F, both inside
