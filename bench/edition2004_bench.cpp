@@ -1,10 +1,10 @@
 // The 2004 edition: the time of one CTPL and of one inverse beside the 1980 factor of
 // the same table, the worst-case iterations of the inverse over the whole range, and
 // the largest difference between the two editions' factors to 15 °C.
-#include "calc/api_tables.h"
-#include "calc/density_tables.h"
+#include "calc/edition1980/tables_1980.h"
 #include "calc/edition2004/table_calculation.h"
 #include "calc/failure.h"
+#include "calc/tables/registry.h"
 
 #include <chrono>
 #include <cmath>
@@ -16,6 +16,13 @@ namespace e2004 = corvald::calc::edition2004;
 namespace {
 
 constexpr int kCalls = 200000;
+
+double factor1980(const char* table, double value, double temperature)
+{
+    return tables::findTable(edition1980::kEdition, table)
+        ->procedure({ value, temperature, tables::Hydrometer::none, std::nullopt })
+        .result.value;
+}
 
 template <typename F> double nanosecondsPerCall(F call)
 {
@@ -41,9 +48,9 @@ void timePerCall()
             .density60;
     });
     const double old6A
-        = nanosecondsPerCall([](int i) { return table6A(30 + (i % 7) * 0.1, 90).result.value; });
-    const double old5A = nanosecondsPerCall(
-        [](int i) { return table5A(30 + (i % 7) * 0.1, 90, Hydrometer::none).result.value; });
+        = nanosecondsPerCall([](int i) { return factor1980("6A", 30 + (i % 7) * 0.1, 90); });
+    const double old5A
+        = nanosecondsPerCall([](int i) { return factor1980("5A", 30 + (i % 7) * 0.1, 90); });
     std::printf("CTPL 6A 2004  %8.0f ns/call   1980 6A %8.0f ns/call   ratio %.2f\n", forward,
         old6A, forward / old6A);
     std::printf("inverse 5A 2004 %6.0f ns/call   1980 5A %8.0f ns/call   ratio %.2f\n", inverse,
@@ -79,31 +86,30 @@ void worstIterations(const char* name)
         name, solved, worst, at[0], at[1], at[2], outOfRange, noSolution);
 }
 
-template <typename Old>
-void largestDifference(const char* name, Old old, double lowest, double highest)
+void largestDifference(const char* name, double lowest, double highest)
 {
     const auto& table = *e2004::edition2004Table(name);
-    double largest = 0, atDensity = 0, atTemperature = 0, factor2004 = 0, factor1980 = 0;
+    double largest = 0, atDensity = 0, atTemperature = 0, at2004 = 0, at1980 = 0;
     for (double density = lowest; density <= highest; density += 0.5)
         for (double t = -18; t <= 150; t += 0.25) {
             double a = 0, b = 0;
             try {
                 a = e2004::computeTable(table, { e2004::DensityForm::density, density, t, 0, true })
                         .ctl.unrounded;
-                b = old(density, t).result.value;
+                b = factor1980(name, density, t);
             } catch (const Failure&) {
                 continue;
             }
             if (std::abs(a - b) > largest) {
                 largest = std::abs(a - b);
-                atDensity = density, atTemperature = t, factor2004 = a, factor1980 = b;
+                atDensity = density, atTemperature = t, at2004 = a, at1980 = b;
             }
         }
     std::printf("%s 2004 - 1980 largest |difference| %.6f at %g kg/m3, %g °C (2004 %.6f, 1980 "
                 "%.6f); at 850 kg/m3, 30 °C: 2004 %.6f, 1980 %.6f\n",
-        name, largest, atDensity, atTemperature, factor2004, factor1980,
+        name, largest, atDensity, atTemperature, at2004, at1980,
         e2004::computeTable(table, { e2004::DensityForm::density, 850, 30, 0, true }).ctl.unrounded,
-        old(850, 30).result.value);
+        factor1980(name, 850, 30));
 }
 
 } // namespace
@@ -113,6 +119,6 @@ int main()
     timePerCall();
     for (const char* name : { "5A", "5B" })
         worstIterations(name);
-    largestDifference("54A", table54A, 611, 1075);
-    largestDifference("54B", table54B, 654, 1074.5);
+    largestDifference("54A", 611, 1075);
+    largestDifference("54B", 654, 1074.5);
 }

@@ -53,7 +53,8 @@ namespace {
     {
         const TableInput& t = invocation.table;
         const TableRequest request { t.name, t.density, t.api, t.temperature, t.hydrometer,
-            t.edition, t.pressure, t.relativeDensity, t.exact, invocation.format == Format::json };
+            t.decimals, t.edition, t.pressure, t.relativeDensity, t.exact,
+            invocation.format == Format::json };
         return static_cast<int>(runTableMode(request, s.out, s.err));
     }
 
@@ -102,7 +103,7 @@ int runCalcCli(std::span<const std::string_view> args, const Streams& streams)
         return kExitUsage;
     }
     if (std::holds_alternative<ShowHelp>(parsed)) {
-        streams.out << kUsage;
+        streams.out << usageText();
         return delivered(kExitComputed, streams);
     }
     if (std::holds_alternative<ShowVersion>(parsed)) {

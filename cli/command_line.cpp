@@ -20,20 +20,21 @@ namespace {
         kTable = kQuantity << 5,
         kApi = kQuantity << 6,
         kHydrometer = kQuantity << 7,
-        kEdition = kQuantity << 8,
-        kPressure = kQuantity << 9,
-        kRelativeDensity = kQuantity << 10,
-        kJson = kQuantity << 11,
-        kCsv = kQuantity << 12,
-        kProduct = kQuantity << 13,
-        kProductExact = kQuantity << 14,
-        kExact = kQuantity << 15,
-        kHelp = kQuantity << 16,
-        kVersion = kQuantity << 17,
+        kDecimals = kQuantity << 8,
+        kEdition = kQuantity << 9,
+        kPressure = kQuantity << 10,
+        kRelativeDensity = kQuantity << 11,
+        kJson = kQuantity << 12,
+        kCsv = kQuantity << 13,
+        kProduct = kQuantity << 14,
+        kProductExact = kQuantity << 15,
+        kExact = kQuantity << 16,
+        kHelp = kQuantity << 17,
+        kVersion = kQuantity << 18,
     };
     constexpr unsigned kLastValueOption = kRelativeDensity; // the options before it take a value
 
-    constexpr std::array<option, 19> kLongOptions = { {
+    constexpr std::array<option, 20> kLongOptions = { {
         { "quantity", required_argument, nullptr, kQuantity },
         { "temperature", required_argument, nullptr, kTemperature },
         { "density", required_argument, nullptr, kDensity },
@@ -42,6 +43,7 @@ namespace {
         { "table", required_argument, nullptr, kTable },
         { "api", required_argument, nullptr, kApi },
         { "hydrometer", required_argument, nullptr, kHydrometer },
+        { "decimals", required_argument, nullptr, kDecimals },
         { "edition", required_argument, nullptr, kEdition },
         { "pressure", required_argument, nullptr, kPressure },
         { "relative-density", required_argument, nullptr, kRelativeDensity },
@@ -73,8 +75,8 @@ namespace {
         { Mode::productExact, kProductExact, kDensity | kTemperature,
             kProductExact | kDensity | kTemperature | kJson, false },
         { Mode::table, kTable, kTable | kTemperature,
-            kTable | kDensity | kApi | kTemperature | kHydrometer | kJson | kEdition | kPressure
-                | kRelativeDensity | kExact,
+            kTable | kDensity | kApi | kTemperature | kHydrometer | kDecimals | kJson | kEdition
+                | kPressure | kRelativeDensity | kExact,
             false },
     } };
 
@@ -99,9 +101,9 @@ namespace {
     // The options as given: which were seen, and the text of each value.
     struct Given {
         unsigned seen = 0;
-        // quantity, temperature, density, from, basis, table, api, hydrometer, edition,
-        // pressure, relative density
-        std::array<std::string, 11> values;
+        // quantity, temperature, density, from, basis, table, api, hydrometer, decimals,
+        // edition, pressure, relative density
+        std::array<std::string, 12> values;
         std::vector<std::string> operands;
     };
 
@@ -200,10 +202,10 @@ namespace {
                 return std::nullopt;
             return given.values[valueIndex(option)];
         };
-        invocation.table
-            = { given.values[valueIndex(kTable)], valueGiven(kDensity), valueGiven(kApi),
-                  valueGiven(kTemperature), valueGiven(kHydrometer), valueGiven(kEdition),
-                  valueGiven(kPressure), valueGiven(kRelativeDensity), (given.seen & kExact) != 0 };
+        invocation.table = { given.values[valueIndex(kTable)], valueGiven(kDensity),
+            valueGiven(kApi), valueGiven(kTemperature), valueGiven(kHydrometer),
+            valueGiven(kDecimals), valueGiven(kEdition), valueGiven(kPressure),
+            valueGiven(kRelativeDensity), (given.seen & kExact) != 0 };
         return invocation;
     }
 

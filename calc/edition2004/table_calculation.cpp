@@ -1,14 +1,18 @@
 #include "calc/edition2004/table_calculation.h"
 
-#include "calc/api_gravity.h"
 #include "calc/edition2004/input_ranges.h"
 #include "calc/edition2004/metric_base.h"
 #include "calc/edition2004/standard_rounding.h"
 #include "calc/failure.h"
+#include "calc/tables/api_gravity.h"
 
 namespace corvald::calc::edition2004 {
 
 namespace {
+
+    using tables::apiOfDensity;
+    using tables::densityOfApi;
+    using tables::kWaterDensityAt60F;
 
     bool metric(const Edition2004Table& t) { return t.basis != TableBasis::fahrenheit60; }
 

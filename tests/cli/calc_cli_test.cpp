@@ -164,6 +164,32 @@ namespace {
         }
     }
 
+    TEST(CalcCliProduct, RefusesADensityInNoBandRatherThanPrintAFactorOfOne)
+    {
+        const std::string bands
+            = " the product bands 654 to 770.7, 770.8 to 787.4, 787.5 to 838.4, 838.5 to 1074.9 "
+              "kg/m3";
+        const std::vector<std::pair<std::vector<std::string_view>, std::string>> refused = {
+            { { "--product-exact", "--density", "770.75", "--temperature", "60" },
+                "the density 770.75 kg/m3 is between" + bands
+                    + "; --table 54B takes the band of its nearest tenth" },
+            { { "--product", "--density", "1075", "--temperature", "20" },
+                "the grid density 1076 of the density 1075 kg/m3 is outside" + bands },
+            { { "--product", "--density", "652.9", "--temperature", "20" },
+                "the grid density 652 of the density 652.9 kg/m3 is outside" + bands },
+            { { "--product-exact", "--density", "0", "--temperature", "20" },
+                "the density 0 kg/m3 is outside" + bands },
+            { { "--product", "--density", "2000", "--temperature", "20" },
+                "the grid density 2000 of the density 2000 kg/m3 is outside" + bands },
+        };
+        for (const auto& [args, prompt] : refused) {
+            const CliRun r = run(args);
+            EXPECT_EQ(r.status, kExitRejected) << prompt;
+            EXPECT_EQ(r.out, "");
+            EXPECT_EQ(r.err, "corvald-calc: Check inputed value: " + prompt + "\n");
+        }
+    }
+
     // An output whose every write fails, as on a full disk.
     class FullDisk : public std::streambuf {
     protected:
@@ -177,6 +203,8 @@ namespace {
     {
         const std::pair<std::vector<std::string_view>, std::string> tables[] = {
             { { "--table", "53A", "--density", "779.0", "--temperature", "25" },
+                "Density at 15 °C  786.6 kg/m3\n" },
+            { { "--table", "53A", "--density", "779.0", "--temperature", "25", "--decimals", "2" },
                 "Density at 15 °C  786.65 kg/m3\n" },
             { { "--table", "6A", "--api", "27.1", "--temperature", "112.1" }, "  0.9775\n" },
             { { "--table", "54A", "--density", "850", "--temperature", "20.0" }, "  0.9957\n" },
