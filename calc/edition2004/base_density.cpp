@@ -10,7 +10,7 @@ namespace corvald::calc::edition2004 {
 
 namespace {
 
-    // [MPMS-11.1-2004]: the slope of ln Fp over ln ρ divided by −2, in the units of
+    // source kMpms2004: the slope of ln Fp over ln ρ divided by −2, in the units of
     // the correction step: 793920·10⁻⁵ and 2326·10⁻⁵ per °F.
     constexpr double kFpSlopeConstant = 7.9392;
     constexpr double kFpSlopeTemperature = 0.02326; // 1/°F
@@ -22,7 +22,7 @@ namespace {
         return (2 * g.k0 + g.k1 * density) / (g.k0 + (g.k1 + g.k2 * density) * density);
     }
 
-    // [MPMS-11.1-2004]: the Newton step on ρ60 for the spread E = ρobs/CTPL − ρ60,
+    // source kMpms2004: the Newton step on ρ60 for the spread E = ρobs/CTPL − ρ60,
     // with the slopes of CTL and CPL over ln ρ60 taken at the current estimate.
     double correction(double observedDensity, const CorrectionFactors& f, const Conditions& c)
     {

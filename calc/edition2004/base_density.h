@@ -7,7 +7,7 @@
 
 namespace corvald::calc::edition2004 {
 
-// [MPMS-11.1-2004]: the iteration ends when the observed density and ρ60·CTPL agree
+// source kMpms2004: the iteration ends when the observed density and ρ60·CTPL agree
 // within this many kg/m3.
 inline constexpr double kDensityTolerance = 0.000001;
 // The most steps the iteration takes; the slowest readings over the whole range, light

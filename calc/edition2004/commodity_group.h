@@ -14,10 +14,10 @@ struct CommodityGroup {
     double lowest, highest; // kg/m3 at 60 °F: lowest inside, highest outside (but the last)
 };
 
-// [MPMS-11.1-2004], the generalized crude oils.
+// The generalized crude oils (source kMpms2004).
 inline constexpr CommodityGroup kCrudeOils { "crude oils", 341.0957, 0, 0, 610.6, 1163.5 };
 
-// [MPMS-11.1-2004], the refined products, lightest first; the band of each ends where
+// The refined products (source kMpms2004), lightest first; the band of each ends where
 // the next begins.
 inline constexpr std::array<CommodityGroup, 4> kRefinedProducts = { {
     { "gasolines", 192.4571, 0.2438, 0, 610.6, 770.3520 },

@@ -10,14 +10,14 @@ namespace corvald::calc::edition2004 {
 
 namespace {
 
-    // [MPMS-11.1-2004]: Fp = exp(A + B·t* + (C + D·t*)/ρ*²) in 10⁻⁵/psi.
+    // source kMpms2004: Fp = exp(A + B·t* + (C + D·t*)/ρ*²) in 10⁻⁵/psi.
     constexpr double kFpConstant = -1.9947;
     constexpr double kFpTemperature = 0.00013427; // 1/°F
     constexpr double kFpDensity = 793920.0; // (kg/m3)²
     constexpr double kFpDensityTemperature = 2326.0; // (kg/m3)²/°F
     constexpr double kFpScale = 1e-5; // Fp is given in 10⁻⁵/psi
 
-    // [MPMS-11.1-2004]: ρ* = ρ60·(1 + (exp(A·(1 + 0.8·A)) − 1)/(1 + A·(1 + 1.6·A)·B)),
+    // source kMpms2004: ρ* = ρ60·(1 + (exp(A·(1 + 0.8·A)) − 1)/(1 + A·(1 + 1.6·A)·B)),
     // the density at 60 °F moved to IPTS-68, with A = δ60/2·α60(ρ60) and B the
     // logarithmic slope of α60 over ρ.
     double shiftedDensity(const CommodityGroup& g, double density60)

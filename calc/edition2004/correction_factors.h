@@ -6,13 +6,13 @@
 
 namespace corvald::calc::edition2004 {
 
-// [MPMS-11.1-2004]: δ60, the step from 60 °F on ITS-90 to IPTS-68, and T*, 60 °F on ITS-90
+// source kMpms2004: δ60, the step from 60 °F on ITS-90 to IPTS-68, and T*, 60 °F on ITS-90
 // expressed on IPTS-68.
 inline constexpr double kBaseTemperature = 60.0; // °F, ITS-90
 inline constexpr double kDelta60 = 0.01374979547; // °F
 inline constexpr double kBaseTemperature68 = 60.0068749; // °F
 
-// [MPMS-11.1-2004]: the quadratic weight of the temperature factor,
+// source kMpms2004: the quadratic weight of the temperature factor,
 // CTL = exp(−α60·Δt·(1 + 0.8·α60·(Δt + δ60))), and of the density shift.
 inline constexpr double kQuadraticWeight = 0.8;
 

@@ -9,9 +9,9 @@
 
 namespace corvald::calc::edition2004 {
 
-// [MPMS-11.1-2004]: −58 to 302 °F (−50 to 150 °C), 0 to 1500 psig. A gauge pressure
-// below 0 is taken as 0; below −14.696 psig (an absolute vacuum, [NIST-SP811]'s standard
-// atmosphere) no liquid can be, and it is refused.
+// source kMpms2004: −58 to 302 °F (−50 to 150 °C), 0 to 1500 psig. A gauge pressure
+// below 0 is taken as 0; below −14.696 psig (an absolute vacuum, a standard
+// atmosphere by source kNistSp811) no liquid can be, and it is refused.
 inline constexpr double kLowestTemperature = -58.0; // °F
 inline constexpr double kHighestTemperature = 302.0; // °F
 inline constexpr double kLowestPressure = -14.696; // psig

@@ -1,4 +1,4 @@
-// The 15 °C and 20 °C bases of the 2004 edition. [MPMS-11.1-2007]: the density at the
+// The 15 °C and 20 °C bases of the 2004 edition (source kMpms2007): the density at the
 // base is first brought to 60 °F (the 60 °F iteration, with the base density taken as
 // observed at the base temperature and 0 psig); the factor from the observed conditions
 // to the base is then CTL(t)/CTL(base) of that 60 °F density, times CPL at t and P.
@@ -8,7 +8,7 @@
 
 namespace corvald::calc::edition2004 {
 
-inline constexpr double kPascalsPerPsi = 6894.757; // [NIST-SP811], so kPa / 6.894757 = psi
+inline constexpr double kPascalsPerPsi = 6894.757; // source kNistSp811; kPa / 6.894757 = psi
 
 struct MetricConditions {
     double baseTemperature; // °C: 15 or 20

@@ -1,4 +1,4 @@
-// How the 2004 edition rounds: [MPMS-11.1-2004] rounds each input to its resolution
+// How the 2004 edition rounds (source kMpms2004): it rounds each input to its resolution
 // before the calculation and each result after it, ties away from zero.
 #pragma once
 

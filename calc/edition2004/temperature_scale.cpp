@@ -6,13 +6,13 @@ namespace corvald::calc::edition2004 {
 
 namespace {
 
-    // [MPMS-11.1-2004]: a1 … a8 of the ITS-90 to IPTS-68 difference, τ = t/630 °C.
+    // source kMpms2004: a1 … a8 of the ITS-90 to IPTS-68 difference, τ = t/630 °C.
     constexpr std::array<double, 8> kScaleDifference
         = { -0.148759, -0.267408, 1.080760, 1.269056, -4.089591, -1.871251, 7.438081, -3.536296 };
     constexpr double kScaleDifferenceSpan = 630.0; // °C
 
-    constexpr double kDegreesFahrenheitPerCelsius = 1.8; // [NIST-SP811]
-    constexpr double kFahrenheitOfZeroCelsius = 32.0; // [NIST-SP811]
+    constexpr double kDegreesFahrenheitPerCelsius = 1.8; // source kNistSp811
+    constexpr double kFahrenheitOfZeroCelsius = 32.0; // source kNistSp811
 
 } // namespace
 

@@ -4,11 +4,11 @@
 
 namespace corvald::calc::edition2004 {
 
-// [MPMS-11.1-2004]: the IPTS-68 temperature of an ITS-90 temperature, both in °F.
+// source kMpms2004: the IPTS-68 temperature of an ITS-90 temperature, both in °F.
 // t90 in °C, τ = t90/630, t68 = t90 − τ·(a1 + a2·τ + … + a8·τ⁷).
 double ipts68Fahrenheit(double its90Fahrenheit);
 
-// [NIST-SP811]: t/°F = 1.8·t/°C + 32.
+// source kNistSp811: t/°F = 1.8·t/°C + 32.
 double fahrenheitOfCelsius(double celsius);
 double celsiusOfFahrenheit(double fahrenheit);
 
