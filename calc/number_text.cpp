@@ -238,6 +238,11 @@ double roundToDecimals(double x, int decimals)
     return valueOf(roundedToDecimals(significantDigits(finite(x)), decimals, Tie::toEven));
 }
 
+double roundAwayFromZero(double x, int decimals)
+{
+    return valueOf(roundedToDecimals(significantDigits(finite(x)), decimals, Tie::awayFromZero));
+}
+
 double captionValue(double x)
 {
     const DecimalDigits d = significantDigits(finite(x));

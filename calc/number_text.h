@@ -33,6 +33,8 @@ double roundToFourDecimals(double x);
 // that many digits after the point, no grouping, "-" for negatives: "0.9950", "786.65".
 std::string fixedDecimals(double x, int decimals);
 double roundToDecimals(double x, int decimals);
+// x rounded to `decimals` places, a tie in its 15-digit form away from zero.
+double roundAwayFromZero(double x, int decimals);
 
 // x as a caption holds it: readNumber(writeNumber(x)), the double nearest to
 // its 15 significant digits, found without writing the text where it can be.

@@ -53,7 +53,8 @@ namespace {
     {
         const TableInput& t = invocation.table;
         const TableRequest request { t.name, t.density, t.api, t.temperature, t.hydrometer,
-            t.decimals, invocation.format == Format::json };
+            t.decimals, t.edition, t.pressure, t.relativeDensity, t.exact,
+            invocation.format == Format::json };
         return static_cast<int>(runTableMode(request, s.out, s.err));
     }
 

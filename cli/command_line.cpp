@@ -21,16 +21,20 @@ namespace {
         kApi = kQuantity << 6,
         kHydrometer = kQuantity << 7,
         kDecimals = kQuantity << 8,
-        kJson = kQuantity << 9,
-        kCsv = kQuantity << 10,
-        kProduct = kQuantity << 11,
-        kProductExact = kQuantity << 12,
-        kHelp = kQuantity << 13,
-        kVersion = kQuantity << 14,
+        kEdition = kQuantity << 9,
+        kPressure = kQuantity << 10,
+        kRelativeDensity = kQuantity << 11,
+        kJson = kQuantity << 12,
+        kCsv = kQuantity << 13,
+        kProduct = kQuantity << 14,
+        kProductExact = kQuantity << 15,
+        kExact = kQuantity << 16,
+        kHelp = kQuantity << 17,
+        kVersion = kQuantity << 18,
     };
-    constexpr unsigned kLastValueOption = kDecimals; // the options before it take a value
+    constexpr unsigned kLastValueOption = kRelativeDensity; // the options before it take a value
 
-    constexpr std::array<option, 16> kLongOptions = { {
+    constexpr std::array<option, 20> kLongOptions = { {
         { "quantity", required_argument, nullptr, kQuantity },
         { "temperature", required_argument, nullptr, kTemperature },
         { "density", required_argument, nullptr, kDensity },
@@ -40,10 +44,14 @@ namespace {
         { "api", required_argument, nullptr, kApi },
         { "hydrometer", required_argument, nullptr, kHydrometer },
         { "decimals", required_argument, nullptr, kDecimals },
+        { "edition", required_argument, nullptr, kEdition },
+        { "pressure", required_argument, nullptr, kPressure },
+        { "relative-density", required_argument, nullptr, kRelativeDensity },
         { "json", no_argument, nullptr, kJson },
         { "csv", no_argument, nullptr, kCsv },
         { "product", no_argument, nullptr, kProduct },
         { "product-exact", no_argument, nullptr, kProductExact },
+        { "exact", no_argument, nullptr, kExact },
         { "help", no_argument, nullptr, kHelp },
         { "version", no_argument, nullptr, kVersion },
         { nullptr, 0, nullptr, 0 },
@@ -67,7 +75,9 @@ namespace {
         { Mode::productExact, kProductExact, kDensity | kTemperature,
             kProductExact | kDensity | kTemperature | kJson, false },
         { Mode::table, kTable, kTable | kTemperature,
-            kTable | kDensity | kApi | kTemperature | kHydrometer | kDecimals | kJson, false },
+            kTable | kDensity | kApi | kTemperature | kHydrometer | kDecimals | kJson | kEdition
+                | kPressure | kRelativeDensity | kExact,
+            false },
     } };
 
     std::string optionName(unsigned id)
@@ -91,8 +101,9 @@ namespace {
     // The options as given: which were seen, and the text of each value.
     struct Given {
         unsigned seen = 0;
-        // quantity, temperature, density, from, basis, table, api, hydrometer, decimals
-        std::array<std::string, 9> values;
+        // quantity, temperature, density, from, basis, table, api, hydrometer, decimals,
+        // edition, pressure, relative density
+        std::array<std::string, 12> values;
         std::vector<std::string> operands;
     };
 
@@ -191,9 +202,10 @@ namespace {
                 return std::nullopt;
             return given.values[valueIndex(option)];
         };
-        invocation.table
-            = { given.values[valueIndex(kTable)], valueGiven(kDensity), valueGiven(kApi),
-                  valueGiven(kTemperature), valueGiven(kHydrometer), valueGiven(kDecimals) };
+        invocation.table = { given.values[valueIndex(kTable)], valueGiven(kDensity),
+            valueGiven(kApi), valueGiven(kTemperature), valueGiven(kHydrometer),
+            valueGiven(kDecimals), valueGiven(kEdition), valueGiven(kPressure),
+            valueGiven(kRelativeDensity), (given.seen & kExact) != 0 };
         return invocation;
     }
 

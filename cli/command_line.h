@@ -21,6 +21,8 @@ enum class Mode { crude, batch, product, productExact, table };
 struct TableInput {
     std::string name;
     std::optional<std::string> density, api, temperature, hydrometer, decimals;
+    std::optional<std::string> edition, pressure, relativeDensity;
+    bool exact = false;
 };
 
 enum class Format { text, json };

@@ -4,7 +4,8 @@
 #include "calc/failure.h"
 #include "calc/number_text.h"
 #include "calc/tables/registry.h"
-#include "cli/report.h"
+#include "cli/edition2004_mode.h"
+#include "cli/table_input.h"
 #include "cli/table_output.h"
 
 #include <charconv>
@@ -96,27 +97,11 @@ namespace {
         return std::nullopt;
     }
 
-    // An input that the window's number reading refuses, named with its text.
-    class UnreadableInput : public calc::Failure {
-    public:
-        using Failure::Failure;
-    };
-
-    double readInput(std::string_view name, std::string_view text)
-    {
-        try {
-            return calc::readNumber(text);
-        } catch (const calc::TypeMismatch&) {
-            throw UnreadableInput(
-                "the " + std::string(name) + " \"" + std::string(text) + "\" is not a number");
-        }
-    }
-
     TableResult compute(const TableEntry& table, const TableRequest& request)
     {
         const ValueOption& option = valueOption(table);
-        const double value = readInput(option.name, *valueGiven(option, request));
-        const double temperature = readInput("temperature", *request.temperature);
+        const double value = readTableInput(option.name, *valueGiven(option, request));
+        const double temperature = readTableInput("temperature", *request.temperature);
         return table.procedure({ value, temperature,
             request.hydrometer == "none" ? Hydrometer::none : Hydrometer::glass,
             request.decimals ? decimalsOf(*request.decimals) : std::nullopt });
@@ -126,35 +111,31 @@ namespace {
 
 TableStatus runTableMode(const TableRequest& request, std::ostream& out, std::ostream& err)
 {
+    const std::string_view edition = request.edition.value_or(calc::edition1980::kEdition);
+    if (edition == "2004")
+        return runEdition2004Table(request, out, err);
     const TableEntry* table = calc::tables::findTable(calc::edition1980::kEdition, request.table);
     std::optional<std::string> problem;
-    if (!table)
+    if (edition != calc::edition1980::kEdition)
+        problem = "--edition \"" + std::string(edition) + "\": give 1980 or 2004";
+    else if (request.pressure || request.relativeDensity || request.exact)
+        problem = std::string(request.pressure      ? "--pressure"
+                          : request.relativeDensity ? "--relative-density"
+                                                    : "--exact")
+            + " belongs to the 2004 edition: add --edition 2004";
+    else if (!table)
         problem = "--table \"" + std::string(request.table) + "\": give " + tableNames();
     else
         problem = usageProblem(*table, request);
-    if (problem) {
-        err << kProgramName << ": " << *problem << ". Try '" << kProgramName << " --help'\n";
-        return TableStatus::usage;
-    }
-    std::optional<Rejection> rejection;
-    try {
+    if (problem)
+        return reportUsage(err, *problem);
+    return runReported(table->name, request.json, out, err, [&] {
         const TableResult result = compute(*table, request);
         if (request.json)
             printTableJson(out, result);
         else
             printTableText(out, result);
-        return TableStatus::computed;
-    } catch (const UnreadableInput& e) {
-        rejection = Rejection { std::string(kCheckInput), e.what() };
-    } catch (const calc::OutOfRange& e) {
-        rejection = Rejection { std::string(kCheckInput), e.what() };
-    } catch (const calc::Failure& e) {
-        rejection = Rejection { "Table " + std::string(table->name), e.what() };
-    }
-    reportRejection(err, *rejection);
-    if (request.json)
-        out << jsonReport(Outcome { rejection, {} });
-    return TableStatus::rejected;
+    });
 }
 
 } // namespace corvald::cli

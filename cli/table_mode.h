@@ -16,6 +16,10 @@ struct TableRequest {
     std::optional<std::string_view> temperature; // °C for 53/54, °F for 5/6
     std::optional<std::string_view> hydrometer; // glass (the default) or none; 53 and 5 only
     std::optional<std::string_view> decimals; // of the rounded result; the table's own if empty
+    std::optional<std::string_view> edition; // 1980 (the default) or 2004
+    std::optional<std::string_view> pressure; // 2004: psig for the °F tables, kPa for °C
+    std::optional<std::string_view> relativeDensity; // 2004, the °F tables
+    bool exact = false; // 2004: on the inputs as given
     bool json = false;
 };
 

@@ -111,8 +111,12 @@ std::string tableUsage()
         sources.insert(table->temperatures.source);
     }
     std::string from = "the ranges and limits:";
-    for (const std::string_view source : sources)
-        from += " " + std::string(source) + ";";
+    for (const std::string_view source : sources) {
+        // Appended piece by piece: GCC 12 at -O3 misreads " " + std::string as overlapping.
+        from += ' ';
+        from += source;
+        from += ';';
+    }
     from.back() = '.';
     return text + wrapped(std::string(kHeadingIndent, ' ') + "From", from);
 }

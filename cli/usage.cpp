@@ -14,6 +14,8 @@ namespace {
   corvald-calc --product|--product-exact --density D --temperature T [--json]
   corvald-calc --table NAME (--density D | --api G) --temperature T
                [--hydrometer glass|none] [--decimals N] [--json]
+  corvald-calc --edition 2004 --table NAME (--density D | --api G | --relative-density R)
+               --temperature T [--pressure P] [--exact] [--json]
   corvald-calc --help | --version
 
 Computes the quantity of crude oil at 15 °C as the CORVALD window does
@@ -82,6 +84,37 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    tables 53 and 5: glass (the default) corrects a glass
                    hydrometer's reading for the expansion of the glass; none
                    takes a density measured otherwise as it is
+  --edition 1980|2004
+                   with --table: the edition of the tables, 1980 (ASTM D1250-80,
+                   the default, as above) or 2004 (API MPMS Chapter 11.1-2004,
+                   ASTM D1250-04, with the 15 °C and 20 °C bases of 2007),
+                   which also corrects for pressure. Its tables:
+                   5A, 5B    density at 60 °F from a reading at T °F and P psig
+                   23A, 23B  (crude oils, refined products); 5 prints it in °API
+                             with --api, 23 as relative density with
+                             --relative-density, either in kg/m3 with --density
+                   6A, 6B    CTL, CPL and CTPL to 60 °F and 0 psig for a density
+                   24A, 24B  at 60 °F (--api, --relative-density or --density)
+                   53A, 53B  density at 15 °C from a --density observed at T °C
+                             and P kPa
+                   54A, 54B  CTL, CPL and CTPL to 15 °C for a --density at 15 °C
+                   59A, 59B, 60A, 60B  the same at 20 °C
+                   Crude oils and refined products, 610.6 to 1163.5 kg/m3 at
+                   60 °F, -58 to 302 °F (-50 to 150 °C), up to 1500 psig
+                   (10342.1 kPa); a gauge pressure below 0 corrects as 0.
+                   Inputs are rounded as the edition says (density 0.1 kg/m3,
+                   relative density 0.0001, API 0.1, 0.1 °F or 0.05 °C, 1 psig
+                   or 5 kPa), results to 5 decimals (Fp to 3, densities to
+                   0.1 kg/m3, API to 0.1). With --json, one object: edition,
+                   table, group, constants, inputs and inputs_used, density_60,
+                   alpha60, density_base, ctl, fp, cpl, ctpl (each unrounded and
+                   rounded) and iterations.
+  --pressure P     2004 edition: gauge pressure, psig for the °F tables, kPa for
+                   the °C ones; 0 when left out
+  --relative-density R
+                   2004 edition, °F tables: relative density 60/60 °F
+  --exact          2004 edition: compute on the inputs as given, without
+                   rounding them, and print the unrounded results too
   -h, --help       print this help
   -V, --version    print the version
 

@@ -27,4 +27,18 @@ inline constexpr std::string_view kHydrometerReporting
     = "Appendix I, volume conversion, ASTM/API/IP Table 5A/B (online.documentine.com/"
       "api-temperature-correction-chart)";
 
+// The 2004 edition: its commodity groups with K0, K1, K2 and their bands, δ60 and T*,
+// the ITS-90 to IPTS-68 conversion, Fp, the iteration to 60 °F with its tolerance, the
+// ranges, the rounding, and the worked examples that tests/calc/edition2004 checks.
+inline constexpr std::string_view kMpms2004 = "API MPMS Chapter 11.1-2004 (ASTM D1250-04, IP "
+                                              "200/04), Temperature and Pressure Volume "
+                                              "Correction Factors";
+// The 15 °C and 20 °C bases of the 2004 edition: through the density at 60 °F and the
+// ratio of the temperature factors.
+inline constexpr std::string_view kMpms2007
+    = "API MPMS Chapter 11.1-2004, Addendum 1 (2007), 15 °C and 20 °C bases";
+// 1 psi = 6.894757 kPa; t/°F = 1.8·t/°C + 32; a standard atmosphere 14.696 psi.
+inline constexpr std::string_view kNistSp811
+    = "NIST Special Publication 811, appendix B (conversion factors)";
+
 } // namespace corvald::calc::tables

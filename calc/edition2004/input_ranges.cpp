@@ -1,0 +1,99 @@
+#include "calc/edition2004/input_ranges.h"
+
+#include "calc/edition2004/metric_base.h"
+#include "calc/edition2004/temperature_scale.h"
+#include "calc/failure.h"
+#include "calc/number_text.h"
+
+#include <string_view>
+
+namespace corvald::calc::edition2004 {
+
+namespace {
+
+    bool metric(const Edition2004Table& t) { return t.basis != TableBasis::fahrenheit60; }
+
+    double kilopascals(double psi) { return psi * kPascalsPerPsi / 1000.0; }
+
+    std::string_view temperatureUnit(const Edition2004Table& t) { return metric(t) ? "°C" : "°F"; }
+    std::string_view pressureUnit(const Edition2004Table& t) { return metric(t) ? "kPa" : "psig"; }
+
+    std::string_view densityName(const Edition2004Table& t, DensityForm form)
+    {
+        const bool observed = t.direction == TableDirection::toBase;
+        if (form == DensityForm::api)
+            return observed ? "observed API gravity" : "API gravity";
+        if (form == DensityForm::relativeDensity)
+            return observed ? "observed relative density" : "relative density";
+        return observed ? "observed density" : "density";
+    }
+
+    std::string_view densityUnit(DensityForm form)
+    {
+        return form == DensityForm::api ? " °API" : form == DensityForm::density ? " kg/m3" : "";
+    }
+
+    std::string baseText(const Edition2004Table& t)
+    {
+        if (t.direction == TableDirection::toBase)
+            return " at ";
+        return t.basis == TableBasis::celsius15 ? " at 15 °C, for "
+            : t.basis == TableBasis::celsius20  ? " at 20 °C, for "
+                                                : " at 60 °F, for ";
+    }
+
+    std::string outside(const std::string& what, const Edition2004Table& t, double lowest,
+        double highest, std::string_view unit)
+    {
+        return what + " is outside table " + std::string(t.name) + ": " + writeNumber(lowest)
+            + " to " + writeNumber(highest) + " " + std::string(unit);
+    }
+
+} // namespace
+
+std::string readingText(const Edition2004Table& t, const TableRequest& given)
+{
+    return std::string(densityName(t, given.form)) + " " + writeNumber(given.density)
+        + std::string(densityUnit(given.form)) + baseText(t) + writeNumber(given.temperature) + " "
+        + std::string(temperatureUnit(t)) + " and " + writeNumber(given.pressure) + " "
+        + std::string(pressureUnit(t));
+}
+
+void checkConditions(const Edition2004Table& t, const TableRequest& given, const TableRequest& used)
+{
+    const double fahrenheit = metric(t) ? fahrenheitOfCelsius(used.temperature) : used.temperature;
+    if (fahrenheit < kLowestTemperature || fahrenheit > kHighestTemperature) {
+        const double lowest
+            = metric(t) ? celsiusOfFahrenheit(kLowestTemperature) : kLowestTemperature;
+        const double highest
+            = metric(t) ? celsiusOfFahrenheit(kHighestTemperature) : kHighestTemperature;
+        throw OutOfRange(outside(
+            "temperature " + writeNumber(given.temperature) + " " + std::string(temperatureUnit(t)),
+            t, lowest, highest, temperatureUnit(t)));
+    }
+    // The vacuum bound is a fact of the world, not of the table: it applies to the
+    // pressure as given, so that a reading near it is not refused for its rounding.
+    const double psigUsed = metric(t) ? used.pressure * 1000.0 / kPascalsPerPsi : used.pressure;
+    const double psigGiven = metric(t) ? given.pressure * 1000.0 / kPascalsPerPsi : given.pressure;
+    if (psigGiven < kLowestPressure || psigUsed > kHighestPressure) {
+        const double lowest
+            = metric(t) ? roundToDecimals(kilopascals(kLowestPressure), 1) : kLowestPressure;
+        const double highest
+            = metric(t) ? roundToDecimals(kilopascals(kHighestPressure), 1) : kHighestPressure;
+        throw OutOfRange(
+            outside("pressure " + writeNumber(given.pressure) + " " + std::string(pressureUnit(t)),
+                t, lowest, highest, pressureUnit(t)));
+    }
+}
+
+void checkDensity60(const Edition2004Table& t, const TableRequest& given, double density60)
+{
+    const DensityRange range = densityRange(t.commodity);
+    if (density60 >= range.lowest && density60 <= range.highest)
+        return;
+    throw OutOfRange(readingText(t, given) + " is outside table " + std::string(t.name)
+        + ": its density at 60 °F, " + fixedDecimals(density60, 1) + " kg/m3, lies outside "
+        + writeNumber(range.lowest) + " to " + writeNumber(range.highest) + " kg/m3");
+}
+
+} // namespace corvald::calc::edition2004

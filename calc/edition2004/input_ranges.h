@@ -1,0 +1,32 @@
+// The ranges over which the 2004 tables are defined. A reading outside is refused with
+// the range it missed, named in the units it was given in; nothing is extrapolated.
+#pragma once
+
+#include "calc/edition2004/edition_tables.h"
+#include "calc/edition2004/table_calculation.h"
+
+#include <string>
+
+namespace corvald::calc::edition2004 {
+
+// source kMpms2004: −58 to 302 °F (−50 to 150 °C), 0 to 1500 psig. A gauge pressure
+// below 0 is taken as 0; below −14.696 psig (an absolute vacuum, a standard
+// atmosphere by source kNistSp811) no liquid can be, and it is refused.
+inline constexpr double kLowestTemperature = -58.0; // °F
+inline constexpr double kHighestTemperature = 302.0; // °F
+inline constexpr double kLowestPressure = -14.696; // psig
+inline constexpr double kHighestPressure = 1500.0; // psig
+
+// Raises OutOfRange when the temperature or pressure the calculation takes (`used`)
+// lies outside; the text names them as given.
+void checkConditions(
+    const Edition2004Table& table, const TableRequest& given, const TableRequest& used);
+
+// Raises OutOfRange when the density at 60 °F found for the request lies outside the
+// commodity's range.
+void checkDensity60(const Edition2004Table& table, const TableRequest& given, double density60);
+
+// "observed density 803.141 kg/m3 at 25.3 °F and 267 psig", as given.
+std::string readingText(const Edition2004Table& table, const TableRequest& given);
+
+} // namespace corvald::calc::edition2004

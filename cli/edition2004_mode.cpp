@@ -1,0 +1,86 @@
+#include "cli/edition2004_mode.h"
+
+#include "calc/edition2004/edition_tables.h"
+#include "calc/edition2004/table_calculation.h"
+#include "calc/failure.h"
+#include "calc/number_text.h"
+#include "cli/edition2004_report.h"
+#include "cli/report.h"
+#include "cli/table_input.h"
+
+#include <ostream>
+#include <string>
+
+namespace corvald::cli {
+
+namespace {
+
+    namespace e2004 = calc::edition2004;
+
+    constexpr std::string_view kTableNames
+        = "5A, 5B, 6A, 6B, 23A, 23B, 24A, 24B, 53A, 53B, 54A, 54B, 59A, 59B, 60A or 60B";
+
+    // The density option the request gives, or a usage problem.
+    std::optional<std::string> usageProblem(
+        const e2004::Edition2004Table& t, const TableRequest& request)
+    {
+        const std::string table = "table " + std::string(t.name) + " of the 2004 edition";
+        const int densities
+            = (request.density ? 1 : 0) + (request.api ? 1 : 0) + (request.relativeDensity ? 1 : 0);
+        const bool metric = t.basis != e2004::TableBasis::fahrenheit60;
+        if (metric && (request.api || request.relativeDensity))
+            return table + " takes --density in kg/m3";
+        if (densities == 0)
+            return table
+                + (metric ? " needs --density" : " needs --api, --relative-density or --density");
+        if (densities > 1)
+            return table + " takes one of --api, --relative-density and --density";
+        if (!request.temperature)
+            return table + " needs --temperature";
+        if (request.hydrometer)
+            return table + " takes no --hydrometer: it corrects no glass";
+        return std::nullopt;
+    }
+
+    e2004::TableRequest readRequest(const TableRequest& request)
+    {
+        e2004::TableRequest r;
+        if (request.api) {
+            r.form = e2004::DensityForm::api;
+            r.density = readTableInput("API gravity", *request.api);
+        } else if (request.relativeDensity) {
+            r.form = e2004::DensityForm::relativeDensity;
+            r.density = readTableInput("relative density", *request.relativeDensity);
+        } else {
+            r.density = readTableInput("density", *request.density);
+        }
+        r.temperature = readTableInput("temperature", *request.temperature);
+        r.pressure = request.pressure ? readTableInput("pressure", *request.pressure) : 0.0;
+        r.exact = request.exact;
+        return r;
+    }
+
+} // namespace
+
+TableStatus runEdition2004Table(const TableRequest& request, std::ostream& out, std::ostream& err)
+{
+    const e2004::Edition2004Table* table = e2004::edition2004Table(request.table);
+    std::optional<std::string> problem;
+    if (!table)
+        problem = "--table \"" + std::string(request.table) + "\" of the 2004 edition: give "
+            + std::string(kTableNames);
+    else
+        problem = usageProblem(*table, request);
+    if (problem)
+        return reportUsage(err, *problem);
+    return runReported(table->name, request.json, out, err, [&] {
+        const e2004::TableRequest given = readRequest(request);
+        const Edition2004Report report { *table, given, e2004::computeTable(*table, given) };
+        if (request.json)
+            printEdition2004Json(out, report);
+        else
+            printEdition2004Text(out, report);
+    });
+}
+
+} // namespace corvald::cli
