@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 
 using namespace corvald;
@@ -109,6 +110,16 @@ private slots:
         failsWithinTheBound(QStringLiteral("window-broken-print-module"));
     }
 
+    // A library that opens but is not the print module (it has no entry point).
+    void failsWithALibraryThatIsNoPrintModule()
+    {
+        const QString other = QLibraryInfo::path(QLibraryInfo::LibrariesPath)
+            + QStringLiteral("/libQt6Core.so.") + QString::number(QT_VERSION_MAJOR);
+        QVERIFY(QFile::exists(other));
+        QVERIFY(showWindow(std::make_unique<PrintWindow>(other)));
+        failsWithinTheBound(QStringLiteral("window-no-print-entry-point"));
+    }
+
     void failsWithoutASpooler()
     {
         if (qEnvironmentVariableIsEmpty("CUPS_SERVER") || haveProxyPort())
@@ -137,6 +148,16 @@ private slots:
         failsWithinTheBound(QStringLiteral("window-swallowed-document"));
         QTest::qWait(kNoPageMilliseconds);
         QCOMPARE(pdfsIn(outputFolder()), before);
+    }
+
+    // The spooler takes the job and aborts it before it prints: no printed page.
+    void reportsAJobTheSpoolerAborts()
+    {
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        const QueueAbortingJobs aborting;
+        QVERIFY(aborting.made());
+        failsWithinTheBound(QStringLiteral("window-aborted-job"));
     }
 
     // A spooler that answers a byte every two seconds holds the window for one
