@@ -4,7 +4,7 @@
 // the printable width of the paper at the window's own proportions.
 #pragma once
 
-#include "ui/main/qt/spooler_connection.h"
+#include "ui/main/qt/spooler.h"
 
 #include <QByteArray>
 #include <QSize>

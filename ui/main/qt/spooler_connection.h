@@ -1,53 +1,49 @@
-// One conversation with the host's print spooler (CUPS) about its default
-// destination: the paper it prints on and the submission of one PDF job.
-// Every wait on the spooler is bounded, and once the spooler has stayed silent
-// for a bound nothing more is asked of it, so that a stopped or stalled spooler
-// fails the print within seconds instead of holding the window.
+// One print attempt against the host's print spooler (CUPS) and its default
+// destination. Every wait on the spooler is bounded by the attempt's deadline,
+// not by a bound per read, so that a stalled or trickling spooler fails the print
+// within seconds; a document counts as taken only by the spooler's answer to the
+// request that carried it.
 #pragma once
+
+#include "ui/main/qt/spooler.h"
 
 #include <cups/cups.h>
 
-#include <span>
-#include <string_view>
+#include <chrono>
+#include <string>
 
 namespace corvald::ui::qt {
 
-// The longest the spooler may take to accept the connection, and to answer
-// or take any one part of a request.
-inline constexpr int kSpoolerConnectMilliseconds = 3000;
-inline constexpr double kSpoolerRequestSeconds = 3.0;
-
-// A sheet of paper and its printable area, in millimetres.
-struct Paper {
-    double width;
-    double length;
-    double left;
-    double top;
-    double right;
-    double bottom;
-};
-
-class SpoolerConnection {
+class SpoolerConnection final : public Spooler {
 public:
-    // Connects to the spooler and looks up its default destination.
+    // Connects to the spooler and looks up its default destination, starting the
+    // attempt's deadline.
     SpoolerConnection();
-    ~SpoolerConnection();
+    ~SpoolerConnection() override;
     SpoolerConnection(const SpoolerConnection&) = delete;
     SpoolerConnection& operator=(const SpoolerConnection&) = delete;
 
-    // Whether the spooler answered and has a default destination.
-    bool ready() const { return info_ != nullptr; }
-    // The destination's default paper; ISO A4 without margins when it names none.
-    Paper paper() const;
-    // Submits one PDF document as a job; true only when the spooler has
-    // accepted the whole job.
-    bool submit(std::string_view title, std::span<const char> pdf);
+    bool ready() const override { return info_ != nullptr; }
+    Paper paper() const override;
+    bool submit(std::string_view title, std::span<const char> pdf) override;
 
 private:
+    using Clock = std::chrono::steady_clock;
+
+    // Called whenever the spooler has been silent for a moment: waits on while
+    // the deadline is ahead, else gives the request up.
+    static int waitOn(http_t*, void* connection);
+    void connect(Clock::duration limit);
+    bool sendDocument(const std::string& name, int job, std::span<const char> pdf);
+    bool watch(int job);
+    int jobState(int job);
+    void cancel(int job);
+
     http_t* http_ = nullptr;
     cups_dest_t* destination_ = nullptr;
     cups_dinfo_t* info_ = nullptr;
-    bool silent_ = false; // the spooler let a request time out
+    Clock::time_point deadline_;
+    bool gaveUp_ = false; // a wait on the spooler ran past the deadline
 };
 
 } // namespace corvald::ui::qt

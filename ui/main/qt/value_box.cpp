@@ -12,11 +12,29 @@ namespace {
         return QFontMetrics(font).horizontalAdvance(text);
     }
 
+    // The inner margin that a framed box keeps before its text in that font, as
+    // QLabel lays it out: its own indent, else half an "x" when it has a frame.
+    int innerMargin(const QLabel& box, const QFont& font)
+    {
+        if (box.indent() >= 0)
+            return box.indent();
+        if (box.frameWidth() <= 0)
+            return 0;
+        return QFontMetrics(font).horizontalAdvance(QLatin1Char('x')) / 2 - box.margin();
+    }
+
+    // The width the text may take in that font: the box's inside, less its inner
+    // margin on the left and the same on the right.
+    int roomIn(const QLabel& box, const QFont& font)
+    {
+        return box.contentsRect().width() - 2 * innerMargin(box, font);
+    }
+
     // The face at the largest size, not above its own, at which the text fits.
-    QFont fittingFont(const QString& text, const QFont& face, int room)
+    QFont fittingFont(const QLabel& box, const QString& text, const QFont& face)
     {
         QFont font = face;
-        while (widthOf(text, font) > room && font.pixelSize() > kSmallestValuePixels)
+        while (widthOf(text, font) > roomIn(box, font) && font.pixelSize() > kSmallestValuePixels)
             font.setPixelSize(font.pixelSize() - 1);
         return font;
     }
@@ -25,8 +43,8 @@ namespace {
 
 void showValue(QLabel& box, const QString& text, const QFont& face)
 {
-    const int room = box.contentsRect().width();
-    const QFont font = fittingFont(text, face, room);
+    const QFont font = fittingFont(box, text, face);
+    const int room = roomIn(box, font);
     const QString shown = widthOf(text, font) <= room
         ? text
         : QFontMetrics(font).elidedText(text, Qt::ElideRight, room);

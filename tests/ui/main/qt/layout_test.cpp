@@ -180,6 +180,34 @@ private slots:
         QCOMPARE(label("Label13")->toolTip(), QString());
     }
 
+    // A value set smaller keeps the box's inner margin on the right as on the
+    // left: the columns of ink inside the frame start and end as far from it.
+    void keepsTheInnerMarginOnBothSidesOfASmallerValue()
+    {
+        calculate("123456789", "20.0", "0.8500");
+        QLabel* box = label("Label13");
+        QCOMPARE(box->text(), QStringLiteral("122,925,924.807"));
+        const QImage picture = box->grab().toImage();
+        const QRect inside = box->contentsRect();
+        int firstInk = inside.right() + 1;
+        int lastInk = inside.left() - 1;
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                if (QColor(picture.pixel(x * picture.width() / box->width(),
+                               y * picture.height() / box->height()))
+                        .lightness()
+                    < 128) {
+                    firstInk = std::min(firstInk, x);
+                    lastInk = std::max(lastInk, x);
+                }
+        const int left = firstInk - inside.left();
+        const int right = inside.right() - lastInk;
+        QVERIFY2(left >= 1 && right >= left - 1,
+            qPrintable(QStringLiteral("%1 pixels free on the left, %2 on the right")
+                           .arg(left)
+                           .arg(right)));
+    }
+
     void marksAResultTooLongForItsBox()
     {
         calculate("12345678901234", "20.0", "0.8500");

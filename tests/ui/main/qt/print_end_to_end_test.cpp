@@ -1,26 +1,10 @@
 // File > Print through the host's real print spooler and the real message boxes.
-// The page tests need the spooler's queue named by LPDEST to write PDF files into
-// the folder named by CORVALD_PRINT_OUTPUT (scripts/print-spooler sets one up).
-// The failure tests point CUPS_SERVER at a socket that this test makes: one where
-// no spooler listens, one where a spooler accepts and never answers.
-#include "print_spooler_fixtures.h"
-#include "tests/support/fake_about_dialogs.h"
-#include "tests/support/fake_program_lifetime.h"
-#include "tests/support/message_box_watcher.h"
-#include "tests/support/window_system.h"
-#include "ui/main/calculation.h"
-#include "ui/main/direction.h"
-#include "ui/main/qt/form1_view.h"
-#include "ui/main/qt/main_window.h"
-#include "ui/main/qt/qt_host.h"
-#include "ui/main/qt/qt_window_printer.h"
-#include "ui/main/qt/spooler_connection.h"
+// The tests need the spooler's queue named by LPDEST to write PDF files into the
+// folder named by CORVALD_PRINT_OUTPUT (scripts/print-spooler sets one up).
+#include "print_window_fixture.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -28,13 +12,6 @@ using namespace corvald;
 using namespace corvald::printtest;
 
 namespace {
-
-// A print attempt waits on a silent spooler for one connection and one request at
-// most (a second of slack for the spooler library's polling); a Print command
-// makes two attempts.
-constexpr qint64 kFailedPrintMilliseconds
-    = 2 * (ui::qt::kSpoolerConnectMilliseconds + qint64(ui::qt::kSpoolerRequestSeconds * 1000))
-    + 2000;
 
 // Words of every row, each at its own place on the page.
 const char* const kPlacedWords[]
@@ -46,90 +23,15 @@ class PrintEndToEndTest : public QObject {
     Q_OBJECT
 
 private:
-    ui::Form1 form_;
-    ui::qt::QtMessageBoxes messages_;
-    fakes::FakeProgramLifetime program_;
-    ui::qt::QtWindowPrinter printer_;
-    fakes::FakeAboutDialogs about_;
-    ui::Form1Host host_ { messages_, program_, printer_, about_ };
-    std::unique_ptr<ui::qt::MainWindow> window_;
-    std::unique_ptr<fakes::MessageBoxWatcher> boxes_;
+    std::unique_ptr<PrintWindow> window_;
     QPalette schemeAtStart_;
 
-    QWidget* control(const char* name) const
-    {
-        return window_->findChild<QWidget*>(QString::fromLatin1(name));
-    }
-
-    // 1000 m3 at 20 °C, 0.8500 kg/l, or 850 t.
-    void calculate(bool fromMass)
-    {
-        if (fromMass)
-            ui::Command1_Click(form_);
-        form_.Text1.Text = fromMass ? "850" : "1000";
-        form_.Combo1.Text = "20.0";
-        form_.Combo2.Text = "0.8500";
-        ui::Command3_Click(form_, messages_);
-        window_->view().showModel();
-    }
-
-    void print() { window_->findChild<QAction*>(QStringLiteral("mnuPintItem"))->trigger(); }
-
-    // Prints and returns the PDF the spooler wrote, or empty.
-    QString printedPdf()
-    {
-        const QStringList before = pdfsIn(outputFolder());
-        print();
-        return awaitPdf(outputFolder(), before);
-    }
-
-    QImage screen() const
-    {
-        QTest::qWait(50);
-        return window_->grab().toImage();
-    }
-
-    // The window before and after Print, pixel for pixel, with the focus where it was.
-    void printRestoresTheWindow(const QString& name)
-    {
-        calculate(false);
-        control("Command3")->setFocus();
-        const QImage before = screen();
-        print();
-        const QImage after = screen();
-        keepPicture(before, name + QStringLiteral("-before"));
-        keepPicture(after, name + QStringLiteral("-after"));
-        QCOMPARE(window_->focusWidget(), control("Command3"));
-        QVERIFY2(after == before, "the window differs after Print");
-    }
-
-    void expectCheckPrinterMessages(std::size_t count)
-    {
-        QCOMPARE(boxes_->seen.size(), count);
-        for (const fakes::SeenMessageBox& box : boxes_->seen) {
-            QCOMPARE(box.prompt, QStringLiteral("Check printer"));
-            QCOMPARE(box.title, QStringLiteral("Priter Error"));
-            QCOMPARE(box.buttons, QStringList { QStringLiteral("OK") });
-            QVERIFY(box.withoutIcon);
-        }
-    }
-
-    // A spooler that takes no job: Check printer twice, within the bound, and the
-    // window restored.
-    void failsWithinTheBound(const QString& name)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        printRestoresTheWindow(name);
-        const qint64 elapsed = clock.elapsed();
-        expectCheckPrinterMessages(2);
-        QVERIFY2(elapsed < kFailedPrintMilliseconds,
-            qPrintable(QStringLiteral("Print took %1 ms").arg(elapsed)));
-    }
+    void calculate(bool fromMass) { window_->calculate(fromMass); }
+    QString printedPdf() { return window_->printedPdf(); }
 
     QMap<QString, QPointF> placesOnPageAt(QSize windowSize, const QString& picture)
     {
-        window_->resize(windowSize);
+        window_->window.resize(windowSize);
         QTest::qWait(50);
         const QString pdf = printedPdf();
         if (pdf.isEmpty())
@@ -142,12 +44,8 @@ private slots:
     void initTestCase() { schemeAtStart_ = QApplication::palette(); }
     void init()
     {
-        form_ = ui::Form1();
-        boxes_ = std::make_unique<fakes::MessageBoxWatcher>();
-        window_ = std::make_unique<ui::qt::MainWindow>(form_, host_);
-        printer_.setClientArea(&window_->view());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get(), fakes::kWindowSystemWaitMilliseconds));
+        window_ = std::make_unique<PrintWindow>();
+        QVERIFY(window_->showActive());
     }
     void cleanup()
     {
@@ -162,7 +60,7 @@ private slots:
         calculate(false);
         const QString pdf = printedPdf();
         QVERIFY2(!pdf.isEmpty(), "the spooler wrote no PDF");
-        QVERIFY(boxes_->seen.empty());
+        QVERIFY(window_->boxes.seen.empty());
 
         QVERIFY(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))
                     .match(run(QStringLiteral("pdfinfo"), { pdf }))
@@ -222,12 +120,12 @@ private slots:
         if (!haveSpooler())
             QSKIP(kNoSpooler);
         calculate(false);
-        const QSize designSize = window_->size();
+        const QSize designSize = window_->window.size();
         const auto design = placesOnPageAt(designSize, QStringLiteral("printed-page-design"));
         const auto shrunken = placesOnPageAt({ 220, 150 }, QStringLiteral("printed-page-shrunken"));
         const auto enlarged
             = placesOnPageAt({ 1000, 700 }, QStringLiteral("printed-page-enlarged"));
-        QCOMPARE(window_->size(), QSize(1000, 700));
+        QCOMPARE(window_->window.size(), QSize(1000, 700));
         for (const char* word : kPlacedWords) {
             const QString key = QString::fromLatin1(word);
             QVERIFY2(design.contains(key), word);
@@ -245,7 +143,7 @@ private slots:
             QSKIP(kNoSpooler);
         QApplication::setPalette(darkScheme());
         calculate(false);
-        keepPicture(screen(), QStringLiteral("window-dark-scheme"));
+        keepPicture(window_->screen(), QStringLiteral("window-dark-scheme"));
         const QString pdf = printedPdf();
         QVERIFY(!pdf.isEmpty());
         QVERIFY(pageText(pdf).contains(QStringLiteral("Temperature")));
@@ -268,10 +166,10 @@ private slots:
         // A second Print starts from the restored window and restores it again.
         for (const char* name : { "window-printed", "window-printed-twice" }) {
             const QStringList before = pdfsIn(outputFolder());
-            printRestoresTheWindow(QString::fromLatin1(name));
+            window_->printRestoresTheWindow(QString::fromLatin1(name));
             QVERIFY(!awaitPdf(outputFolder(), before).isEmpty());
         }
-        expectCheckPrinterMessages(0);
+        window_->expectCheckPrinterMessages(0);
     }
 
     void reportsAQueueThatRejectsJobs()
@@ -280,8 +178,8 @@ private slots:
             QSKIP(kNoSpooler);
         const QueueRejecting rejecting;
         const QStringList before = pdfsIn(outputFolder());
-        printRestoresTheWindow(QStringLiteral("window-rejected"));
-        expectCheckPrinterMessages(2);
+        window_->printRestoresTheWindow(QStringLiteral("window-rejected"));
+        window_->expectCheckPrinterMessages(2);
         QTest::qWait(2000);
         QCOMPARE(pdfsIn(outputFolder()), before);
     }
@@ -291,28 +189,12 @@ private slots:
         if (!haveSpooler())
             QSKIP(kNoSpooler);
         QueueRejecting rejecting;
-        boxes_->onFirst = [&rejecting] { rejecting.accept(); };
+        window_->boxes.onFirst = [&rejecting] { rejecting.accept(); };
         calculate(false);
         const QString pdf = printedPdf();
-        expectCheckPrinterMessages(1);
+        window_->expectCheckPrinterMessages(1);
         QVERIFY2(!pdf.isEmpty(), "the retry printed no page");
         QVERIFY(pageText(pdf).contains(QStringLiteral("0.9957")));
-    }
-
-    void failsWithoutASpooler()
-    {
-        if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
-            QSKIP(kNoSocket);
-        const DeadSpoolerSocket socket;
-        failsWithinTheBound(QStringLiteral("window-no-spooler"));
-    }
-
-    void failsWithinSecondsWhenTheSpoolerStalls()
-    {
-        if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
-            QSKIP(kNoSocket);
-        const StalledSpoolerSocket socket;
-        failsWithinTheBound(QStringLiteral("window-stalled-spooler"));
     }
 };
 

@@ -149,6 +149,36 @@ private:
     static QString queue() { return QString::fromLocal8Bit(qgetenv("LPDEST")); }
 };
 
+// A queue of its own that takes every job and then aborts it, as a queue with the
+// abort-job error policy does when its printer fails (here a device that cannot
+// be opened), made the default destination for the length of a test.
+class QueueAbortingJobs {
+public:
+    QueueAbortingJobs()
+        : previous_(qgetenv("LPDEST"))
+    {
+        run(QStringLiteral("lpadmin"),
+            { QStringLiteral("-p"), name(), QStringLiteral("-E"), QStringLiteral("-v"),
+                QStringLiteral("parallel:/tmp"), QStringLiteral("-o"),
+                QStringLiteral("printer-error-policy=abort-job") });
+        made_ = run(QStringLiteral("lpstat"), { QStringLiteral("-p"), name() }).contains(name());
+        qputenv("LPDEST", name().toLatin1());
+    }
+    ~QueueAbortingJobs()
+    {
+        qputenv("LPDEST", previous_);
+        run(QStringLiteral("lpadmin"), { QStringLiteral("-x"), name() });
+    }
+    QueueAbortingJobs(const QueueAbortingJobs&) = delete;
+    QueueAbortingJobs& operator=(const QueueAbortingJobs&) = delete;
+    bool made() const { return made_; }
+
+private:
+    static QString name() { return QStringLiteral("CORVALD_ABORTING"); }
+    QByteArray previous_;
+    bool made_ = false;
+};
+
 // A socket at the path CUPS_SERVER names, for the length of a test.
 class SpoolerSocket {
 public:
