@@ -8,7 +8,9 @@ of the real one, which it reaches on its local socket.
   misbehaving_spooler.py trickle PORT SOCKET   passes the requests on and the
       answers back one byte every two seconds
 
-It prints "listening" once it takes connections, and runs until it is stopped.
+It prints "listening" once it takes connections, and runs until it is stopped or
+its standard input ends: the test holds that pipe open, so a test that crashes or is
+killed never leaves the proxy behind on its port.
 """
 import selectors
 import socket
@@ -42,10 +44,15 @@ def main():
     listener.listen(16)
     selector = selectors.DefaultSelector()
     selector.register(listener, selectors.EVENT_READ, None)
+    selector.register(sys.stdin, selectors.EVENT_READ, "test")
     connections = []
     print("listening", flush=True)
     while True:
         for key, _ in selector.select(timeout=0.1):
+            if key.data == "test":
+                if not sys.stdin.buffer.read1(4096):
+                    return
+                continue
             if key.data is None:
                 client, _ = listener.accept()
                 upstream = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
