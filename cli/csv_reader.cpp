@@ -53,6 +53,7 @@ void CsvReader::tooLong(CsvRecord& record)
     fail(record,
         "field " + std::to_string(record.count) + " is longer than " + std::to_string(longestField_)
             + " bytes");
+    field_ = nullptr;
 }
 
 bool CsvReader::next(CsvRecord& record)

@@ -54,7 +54,7 @@ private:
         else if (field_)
             tooLong(record);
     }
-    void tooLong(CsvRecord& record);
+    void tooLong(CsvRecord& record); // stops keeping the field: its other bytes cost nothing
     void fail(CsvRecord& record, std::string what);
 
     std::streambuf& in_;
