@@ -4,6 +4,7 @@
 #include "calc/density_tables.h"
 #include "calc/failure.h"
 #include "calc/number_text.h"
+#include "cli/escaped_text.h"
 #include "cli/report.h"
 
 #include <algorithm>
@@ -178,7 +179,8 @@ TableStatus runTableMode(const TableRequest& request, std::ostream& out, std::os
     else
         problem = usageProblem(*mode, request);
     if (problem) {
-        err << kProgramName << ": " << *problem << ". Try '" << kProgramName << " --help'\n";
+        err << kProgramName << ": " << messageText(*problem) << ". Try '" << kProgramName
+            << " --help'\n";
         return TableStatus::usage;
     }
     std::optional<Rejection> rejection;
