@@ -122,8 +122,8 @@ namespace {
         EXPECT_EQ(r.out.substr(kOutputHeader.size()),
             "1\\x1b]0;x\\x07,2\\0,0.85,m3,vacuum,,,,,Check inputed value: Enter quantity of "
             "product.\n"
-            "\"1\t0\n0\",\\xc2\\x9b31m,0\\x7f,m3,vacuum,,,,,Check inputed value: Enter quantity "
-            "of product.\n");
+            "\"1\t0\n0\",\\xc2\\x9b31m,0\\x7f,m3,vacuum,,,,,Check inputed value: Ente density from "
+            "0.610 to 1.075\n");
     }
 
     TEST(BatchEcho, ValuesAndFileNamesInMessagesCannotActOnTheTerminal)
