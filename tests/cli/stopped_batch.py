@@ -62,6 +62,9 @@ def main():
                 failures.append(f"{where}: a line differs from the full run's")
                 continue
             written = len(lines) - 1  # the column names are no row
+            if written == ROWS:
+                failures.append(f"{where}: the batch went on to its end after the signal")
+                continue
             plural = "" if written == 1 else "s"
             expected = f"corvald-calc: stopped by {name}: {written} row{plural} written\n"
             if err != expected:
