@@ -2,6 +2,7 @@
 
 #include "cli/command_line.h"
 #include "cli/csv_batch.h"
+#include "cli/escaped_text.h"
 #include "cli/product_factors.h"
 #include "cli/report.h"
 #include "cli/table_mode.h"
@@ -35,8 +36,9 @@ namespace {
         if (!invocation.rowsFile.empty() && invocation.rowsFile != "-") {
             file.open(invocation.rowsFile, std::ios::binary);
             if (!file) {
-                s.err << kProgramName << ": " << invocation.rowsFile << ": " << std::strerror(errno)
-                      << '\n';
+                const int cause = errno;
+                s.err << kProgramName << ": " << messageText(invocation.rowsFile) << ": "
+                      << std::strerror(cause) << '\n';
                 return kExitRejected;
             }
             in = &file;
@@ -98,8 +100,8 @@ int runCalcCli(std::span<const std::string_view> args, const Streams& streams)
     errno = 0; // a write error names its cause when the writing left one here
     const CommandLine parsed = parseCommandLine(args);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        streams.err << kProgramName << ": " << error->reason << ". Try '" << kProgramName
-                    << " --help'\n";
+        streams.err << kProgramName << ": " << messageText(error->reason) << ". Try '"
+                    << kProgramName << " --help'\n";
         return kExitUsage;
     }
     if (std::holds_alternative<ShowHelp>(parsed)) {

@@ -1,10 +1,13 @@
 #include "cli/csv_batch.h"
 
+#include "cli/batch_header.h"
 #include "cli/csv_field.h"
 #include "cli/csv_reader.h"
 #include "cli/direct_calculation.h"
+#include "cli/escaped_text.h"
 #include "cli/json_text.h"
 #include "cli/report.h"
+#include "cli/stop_signal.h"
 #include "cli/window_calculation.h"
 #include "ui/main/direction.h"
 
@@ -23,44 +26,6 @@ namespace {
         = "quantity,temperature,density,from,basis,density_air,vcf,volume_15,result,message\n";
     constexpr std::string_view kRowError = "row error";
     constexpr std::size_t kOutputBlock = 1 << 16; // bytes of rows handed to the output at once
-    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF"; // some spreadsheets start a CSV with it
-
-    // The input columns, in the order of the output.
-    enum Column : std::size_t { quantity, temperature, density, from, basis, columnCount };
-    constexpr std::array<std::string_view, columnCount> kColumnNames
-        = { "quantity", "temperature", "density", "from", "basis" };
-    constexpr std::size_t kRequiredColumns = 3; // quantity, temperature, density
-
-    // Where each column stands in a row, as the header names them.
-    struct Layout {
-        std::array<std::optional<std::size_t>, columnCount> position;
-        std::size_t fields = 0;
-    };
-
-    std::optional<Layout> layoutOf(const CsvRecord& header)
-    {
-        if (!header.error.empty() || header.count > columnCount)
-            return std::nullopt;
-        Layout layout;
-        layout.fields = header.count;
-        for (std::size_t i = 0; i < header.count; ++i) {
-            std::string_view name = header.fields[i];
-            if (i == 0 && name.starts_with(kUtf8Mark))
-                name.remove_prefix(kUtf8Mark.size());
-            const auto* known = std::find(kColumnNames.begin(), kColumnNames.end(), name);
-            if (known == kColumnNames.end())
-                return std::nullopt;
-            auto& position
-                = layout.position[static_cast<std::size_t>(known - kColumnNames.begin())];
-            if (position)
-                return std::nullopt;
-            position = i;
-        }
-        for (std::size_t column = 0; column < kRequiredColumns; ++column)
-            if (!layout.position[column])
-                return std::nullopt;
-        return layout;
-    }
 
     // One row: its inputs, the texts of from and basis as read, and how it went.
     struct Row {
@@ -124,6 +89,11 @@ namespace {
             row.rejection = rowError(row.line,
                 std::to_string(record.count) + " fields where the header names "
                     + std::to_string(layout.fields));
+            return;
+        }
+        if (repeatsHeader(record, layout)) {
+            row.rejection
+                = rowError(row.line, "the header again: only the first line names the columns");
             return;
         }
         readInputs(record, layout, row);
@@ -210,6 +180,13 @@ namespace {
         line += "}\n";
     }
 
+    BatchEnd stopped(std::ostream& err, std::size_t rows)
+    {
+        err << kProgramName << ": stopped by " << stopSignalName(stopSignal()) << ": " << rows
+            << (rows == 1 ? " row" : " rows") << " written\n";
+        return BatchEnd::stopped;
+    }
+
 } // namespace
 
 BatchEnd runBatch(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err,
@@ -217,41 +194,49 @@ BatchEnd runBatch(std::istream& in, std::string_view source, std::ostream& out, 
 {
     CsvReader reader(in, columnCount, kLongestField);
     CsvRecord record;
-    std::optional<Layout> layout;
-    if (reader.next(record) && !(layout = layoutOf(record))) {
-        err << kProgramName << ": line " << record.line
-            << " is not a header: it must name the columns quantity, temperature and density,"
-               " and may name from and basis, in any order\n";
-        return BatchEnd::notAHeader;
-    }
+    const std::optional<Layout> layout = readHeader(reader, record, source, err);
     const auto failedRead = [&] {
         if (reader.readError() == 0)
             return false;
-        err << kProgramName << ": " << source << ": " << std::strerror(reader.readError()) << '\n';
+        err << kProgramName << ": " << messageText(source) << ": "
+            << std::strerror(reader.readError()) << '\n';
         return true;
     };
+    if (stopSignal() != 0)
+        return stopped(err, 0);
     if (failedRead())
         return BatchEnd::inputFailed;
+    if (!layout)
+        return BatchEnd::notAHeader;
     if (format == Format::text)
         out << kOutputHeader;
     bool allComputed = true;
     Row row;
-    std::string pending; // rows not yet handed to `out`
-    while (out && reader.next(record)) {
+    std::size_t rows = 0, written = 0;
+    std::string pending; // whole rows not yet handed to `out`
+    const auto hand = [&] {
+        out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+        pending.clear();
+        if (out)
+            written = rows;
+    };
+    // A stop signal that comes while a row is read drops the row: it may be cut.
+    while (out && reader.next(record) && stopSignal() == 0) {
         compute(record, *layout, defaults, row);
         allComputed = allComputed && !row.rejection;
         if (format == Format::json)
             appendJsonRow(pending, row, *layout);
         else
             appendCsvRow(pending, row, *layout);
-        if (pending.size() >= kOutputBlock) {
-            out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
-            pending.clear();
-        }
+        ++rows;
+        if (pending.size() >= kOutputBlock)
+            hand();
         progress.rowDone();
     }
-    out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+    hand();
     progress.finish();
+    if (stopSignal() != 0)
+        return stopped(err, written);
     if (failedRead())
         return BatchEnd::inputFailed;
     if (!out)

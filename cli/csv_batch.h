@@ -21,11 +21,12 @@ enum class BatchEnd {
     notAHeader, // nothing was written
     inputFailed, // the rows before the failed read were written
     outputFailed, // writing stopped at the first failure
+    stopped, // by a stop signal, after the rows read before it came
 };
 
 // Reads the rows from `in`, named `source` in messages; `defaults` gives from and
 // basis to rows whose header leaves them out. Problems of the whole input (a
-// first line that is no header, a failed read) go to `err`.
+// first line that is no header, a failed read, a stop signal) go to `err`.
 BatchEnd runBatch(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err,
     Format format, const WindowInput& defaults, Progress& progress);
 

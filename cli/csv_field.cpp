@@ -2,6 +2,7 @@
 
 #include "calc/failure.h"
 #include "calc/number_text.h"
+#include "cli/escaped_text.h"
 
 #include <algorithm>
 
@@ -58,6 +59,9 @@ void appendCsvField(std::string& out, std::string_view text)
 
 void appendSpreadsheetSafe(std::string& out, std::string_view text)
 {
+    std::string harmless;
+    if (holdsFieldControls(text))
+        text = harmless = fieldText(text);
     if (!startsLikeAFormula(text) || isNumber(text)) {
         appendCsvField(out, text);
         return;

@@ -12,7 +12,8 @@ void appendCsvField(std::string& out, std::string_view text);
 // Appends a text that came from the input, made safe to open in a spreadsheet:
 // one that starts with "=", "+", "-", "@", a tab or a CR and is not a number
 // gets a leading "'", so that no spreadsheet takes it for a formula. Numbers
-// stay as they are.
+// stay as they are. Control characters other than tab, CR and LF are escaped
+// ("\x1b"), so that the output cannot act on a terminal that shows it.
 void appendSpreadsheetSafe(std::string& out, std::string_view text);
 
 } // namespace corvald::cli

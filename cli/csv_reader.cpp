@@ -14,18 +14,24 @@ CsvReader::CsvReader(std::istream& in, std::size_t mostFields, std::size_t longe
 }
 
 // Takes what the stream holds, waiting only when it holds nothing: rows from a
-// slow pipe are computed as they come.
+// slow pipe are computed as they come. The input ends at its first end: a
+// terminal or a FIFO that gives more after it is not read on.
 bool CsvReader::refill()
 {
     pos_ = end_ = block_.data();
+    if (ended_)
+        return false;
     try {
-        if (in_.sgetc() == std::char_traits<char>::eof())
+        if (in_.sgetc() == std::char_traits<char>::eof()) {
+            ended_ = true;
             return false;
+        }
         const std::streamsize held = std::clamp<std::streamsize>(
             in_.in_avail(), 1, static_cast<std::streamsize>(block_.size()));
         end_ += in_.sgetn(block_.data(), held);
     } catch (const std::ios_base::failure&) { // the file stream's way to tell a failed read
         readError_ = errno != 0 ? errno : EIO;
+        ended_ = true;
         return false;
     }
     return pos_ < end_;
@@ -53,11 +59,31 @@ void CsvReader::tooLong(CsvRecord& record)
     fail(record,
         "field " + std::to_string(record.count) + " is longer than " + std::to_string(longestField_)
             + " bytes");
+    field_ = nullptr;
+}
+
+// The first byte of the input, c, looked at with the next: returns the first
+// byte after the UTF-8 mark, if the input has one.
+int CsvReader::opening(int c)
+{
+    started_ = true;
+    const int second = peek();
+    utf16_
+        = (c == 0xFF && second == 0xFE) || (c == 0xFE && second == 0xFF) || c == 0 || second == 0;
+    if (c != 0xEF || second != 0xBB)
+        return c;
+    take();
+    if (peek() != 0xBF)
+        return c;
+    take();
+    return take();
 }
 
 bool CsvReader::next(CsvRecord& record)
 {
     int c = take();
+    if (!started_)
+        c = opening(c);
     while (c != kEnd && atLineEnd(c)) {
         ++line_;
         c = take();

@@ -6,6 +6,8 @@
 // A record's fields are counted before they are kept: only the first
 // `mostFields`, each up to `longestField` bytes, are kept, so a record of any
 // length costs memory bounded by those two.
+//
+// The UTF-8 mark that some spreadsheets put at the start of a file is dropped.
 #pragma once
 
 #include <array>
@@ -27,11 +29,16 @@ class CsvReader {
 public:
     CsvReader(std::istream& in, std::size_t mostFields, std::size_t longestField);
 
-    // The next record; false at the end of the input, or when reading it failed.
+    // The next record; false at the end of the input, or when reading it failed,
+    // and at every later call.
     bool next(CsvRecord& record);
 
     // The errno of a failed read, or 0.
     int readError() const { return readError_; }
+
+    // Whether the input opens as UTF-16 does: with its byte-order mark, or with
+    // a NUL in its first two bytes. Known once next() was called.
+    bool startsAsUtf16() const { return utf16_; }
 
 private:
     enum class State { fieldStart, unquoted, quoted, afterQuote };
@@ -54,14 +61,18 @@ private:
         else if (field_)
             tooLong(record);
     }
-    void tooLong(CsvRecord& record);
+    void tooLong(CsvRecord& record); // stops keeping the field: its other bytes cost nothing
     void fail(CsvRecord& record, std::string what);
+    int opening(int c);
 
     std::streambuf& in_;
     std::size_t mostFields_;
     std::size_t longestField_;
     std::size_t line_ = 1;
     int readError_ = 0;
+    bool ended_ = false;
+    bool started_ = false;
+    bool utf16_ = false;
     std::string* field_ = nullptr; // the field being read, when it is kept
     std::array<char, 1 << 16> block_ {};
     const char* pos_ = block_.data();

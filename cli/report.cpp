@@ -1,5 +1,6 @@
 #include "cli/report.h"
 
+#include "cli/escaped_text.h"
 #include "cli/json_text.h"
 
 #include <ostream>
@@ -45,7 +46,8 @@ std::string jsonReport(const Outcome& outcome)
 
 void reportRejection(std::ostream& err, const Rejection& rejection)
 {
-    err << kProgramName << ": " << rejection.title << ": " << rejection.prompt << '\n';
+    err << kProgramName << ": " << messageText(rejection.title) << ": "
+        << messageText(rejection.prompt) << '\n';
 }
 
 } // namespace corvald::cli

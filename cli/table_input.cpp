@@ -1,6 +1,7 @@
 #include "cli/table_input.h"
 
 #include "calc/number_text.h"
+#include "cli/escaped_text.h"
 #include "cli/report.h"
 
 #include <optional>
@@ -22,7 +23,7 @@ double readTableInput(std::string_view name, std::string_view text)
 
 TableStatus reportUsage(std::ostream& err, const std::string& problem)
 {
-    err << kProgramName << ": " << problem << ". Try '" << kProgramName << " --help'\n";
+    err << kProgramName << ": " << messageText(problem) << ". Try '" << kProgramName << " --help'\n";
     return TableStatus::usage;
 }
 

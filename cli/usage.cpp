@@ -135,10 +135,12 @@ Examples of the tables (the last line of each output shown):
 
 Exit status: 0 when computed; 1 when the input is rejected (the message,
 "corvald-calc: TITLE: PROMPT", goes to standard error; with --csv, when any
-row was rejected or malformed, after all rows are written, or when the first
-line is not a header; in table mode, when an input is no number, lies outside
-the table's range or has no solution) or the output could not be written; 2
-for a usage error.
+row was rejected or malformed, after all rows are written, or when the input
+has no header; in table mode, when an input is no number, lies outside the
+table's range or has no solution) or the output could not be written; 2 for a
+usage error. SIGINT, SIGTERM or SIGHUP stop a batch after the row in hand, with
+only whole rows written and their count on standard error; the status is then
+130, 143 or 129.
 )";
 
 } // namespace
