@@ -23,7 +23,8 @@ double readTableInput(std::string_view name, std::string_view text)
 
 TableStatus reportUsage(std::ostream& err, const std::string& problem)
 {
-    err << kProgramName << ": " << messageText(problem) << ". Try '" << kProgramName << " --help'\n";
+    err << kProgramName << ": " << messageText(problem) << ". Try '" << kProgramName
+        << " --help'\n";
     return TableStatus::usage;
 }
 
