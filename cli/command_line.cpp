@@ -26,10 +26,11 @@ namespace {
         kProductExact = kQuantity << 11,
         kHelp = kQuantity << 12,
         kVersion = kQuantity << 13,
+        kCargo = kQuantity << 14,
     };
     constexpr unsigned kLastValueOption = kHydrometer; // the options before it take a value
 
-    constexpr std::array<option, 15> kLongOptions = { {
+    constexpr std::array<option, 16> kLongOptions = { {
         { "quantity", required_argument, nullptr, kQuantity },
         { "temperature", required_argument, nullptr, kTemperature },
         { "density", required_argument, nullptr, kDensity },
@@ -44,6 +45,7 @@ namespace {
         { "product-exact", no_argument, nullptr, kProductExact },
         { "help", no_argument, nullptr, kHelp },
         { "version", no_argument, nullptr, kVersion },
+        { "cargo", no_argument, nullptr, kCargo },
         { nullptr, 0, nullptr, 0 },
     } };
     constexpr const char* kShortOptions = ":hV"; // ':' first: a missing value is reported as ':'
@@ -56,7 +58,7 @@ namespace {
         bool takesFile;
     };
 
-    constexpr std::array<ModeRule, 5> kModes = { {
+    constexpr std::array<ModeRule, 6> kModes = { {
         { Mode::crude, 0, kQuantity | kTemperature | kDensity,
             kQuantity | kTemperature | kDensity | kFrom | kBasis | kJson, false },
         { Mode::batch, kCsv, 0, kCsv | kFrom | kBasis | kJson, true },
@@ -66,6 +68,7 @@ namespace {
             kProductExact | kDensity | kTemperature | kJson, false },
         { Mode::table, kTable, kTable | kTemperature,
             kTable | kDensity | kApi | kTemperature | kHydrometer | kJson, false },
+        { Mode::cargo, kCargo, 0, kCargo | kCsv | kJson, true },
     } };
 
     std::string optionName(unsigned id)
@@ -157,7 +160,9 @@ namespace {
         for (const ModeRule& candidate : kModes) {
             if (!candidate.selector || !(given.seen & candidate.selector))
                 continue;
-            if (rule->selector)
+            if (rule->allowed & candidate.selector)
+                continue; // --cargo takes --csv as its output form
+            if (rule->selector && !(candidate.allowed & rule->selector))
                 return UsageError { optionName(rule->selector) + " and "
                     + optionName(candidate.selector) + " exclude each other" };
             rule = &candidate;
@@ -169,9 +174,13 @@ namespace {
             return UsageError { "missing " + optionNames(missing) };
         if (given.operands.size() > (rule->takesFile ? 1u : 0u))
             return UsageError { "unexpected argument '" + given.operands.back() + "'" };
+        if (rule->mode == Mode::cargo && (given.seen & kCsv) && (given.seen & kJson))
+            return UsageError { "--csv and --json exclude each other" };
 
-        Invocation invocation { rule->mode, given.seen & kJson ? Format::json : Format::text, {},
-            {}, {} };
+        const Format format = given.seen & kJson               ? Format::json
+            : rule->mode == Mode::cargo && (given.seen & kCsv) ? Format::csv
+                                                               : Format::text;
+        Invocation invocation { rule->mode, format, {}, {}, {} };
         WindowInput& input = invocation.input;
         input.quantity = given.values[valueIndex(kQuantity)];
         input.temperature = given.values[valueIndex(kTemperature)];
