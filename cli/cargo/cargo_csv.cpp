@@ -43,10 +43,8 @@ namespace {
             out += "tank," + std::to_string(e.line) + ',';
             fields(out,
                 { e.grade, e.tank, f.table, f.edition, v(f.tov), v(f.freeWater), v(f.gov),
-                    typedNumber(e.temperature), typedNumber(e.density),
-                    plainFigure(f.vcf, f.vcfDecimals), v(f.gsv),
-                    e.sw.empty() ? "0" : typedNumber(e.sw), v(f.sw), v(f.nsv), v(f.massVacuum),
-                    v(f.massAir) });
+                    e.temperature, e.density, plainFigure(f.vcf, f.vcfDecimals), v(f.gsv),
+                    e.sw.empty() ? "0" : e.sw, v(f.sw), v(f.nsv), v(f.massVacuum), v(f.massAir) });
             out += '\n';
         }
 

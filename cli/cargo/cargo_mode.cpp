@@ -42,14 +42,19 @@ namespace {
         }
         const TankEntry& e = std::get<TankEntry>(entry);
         try {
-            if (const auto first = totals.earlierRow(e.grade, e.tank, e.line))
-                throw TankRefused("tank " + e.tank + " is named twice in grade '" + e.grade
-                    + "': first on line " + std::to_string(*first));
+            const bool named = !e.tank.empty() && printable(e.tank) && printable(e.grade);
+            if (const auto first
+                = named ? totals.earlierRow(e.grade, e.tank, e.line) : std::nullopt)
+                throw TankRefused("tank " + e.tank + " is named twice"
+                    + (e.grade.empty() ? "" : " in grade '" + e.grade + "'") + ": first on line "
+                    + std::to_string(*first));
             const TankFigures figures = tankFigures(e);
             writer.tank(e, figures, out);
             totals.add(e, figures);
         } catch (const TankRefused& refused) {
-            LeftOut row { e.line, e.tank, e.grade, refused.what() };
+            // A name that cannot be shown is not repeated: the line names the row.
+            LeftOut row { e.line, printable(e.tank) ? e.tank : std::string(),
+                printable(e.grade) ? std::optional(e.grade) : std::nullopt, refused.what() };
             writer.leftOut(row, out);
             totals.leaveOut(std::move(row));
         }

@@ -131,8 +131,8 @@ namespace {
             const auto [at, added] = gradeIndex_.try_emplace(e.grade, tanks_.size());
             if (added)
                 tanks_.emplace_back();
-            tanks_[at->second].push_back({ e.tank, typedNumber(e.temperature),
-                typedNumber(e.density), e.sw.empty() ? "0" : typedNumber(e.sw), f });
+            tanks_[at->second].push_back(
+                { e.tank, e.temperature, e.density, e.sw.empty() ? "0" : e.sw, f });
             const std::string used
                 = std::string(f.table) + " (edition " + std::string(f.edition) + ")";
             if (std::find(tables_.begin(), tables_.end(), used) == tables_.end())

@@ -21,12 +21,4 @@ std::vector<const LeftOut*> allOf(const std::vector<LeftOut>& leftOut)
     return rows;
 }
 
-std::string typedNumber(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 } // namespace corvald::cli::cargo

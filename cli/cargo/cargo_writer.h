@@ -30,7 +30,4 @@ std::unique_ptr<CargoWriter> jsonWriter();
 std::string incompleteNote(const std::vector<const LeftOut*>& leftOut);
 std::vector<const LeftOut*> allOf(const std::vector<LeftOut>& leftOut);
 
-// A typed number without the blanks around it.
-std::string typedNumber(const std::string& text);
-
 } // namespace corvald::cli::cargo

@@ -5,6 +5,8 @@
 #include "cli/cargo/tank_tables.h"
 #include "ui/main/calculation_limits.h"
 
+#include <algorithm>
+
 namespace corvald::cli::cargo {
 
 namespace {
@@ -18,7 +20,7 @@ namespace {
     // The number a field reads as; a field left empty is `absent` when one is given.
     double number(std::string_view column, const std::string& text, const char* absent = nullptr)
     {
-        if (text.find_first_not_of(" \t") == std::string::npos) {
+        if (text.empty()) {
             if (absent)
                 return calc::readNumber(absent);
             throw TankRefused(std::string(column) + " is missing");
@@ -30,10 +32,10 @@ namespace {
         }
     }
 
-    std::string typed(std::string_view text)
+    void checkPrintable(std::string_view column, const std::string& name)
     {
-        const auto first = text.find_first_not_of(" \t");
-        return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+        if (!printable(name))
+            throw TankRefused(std::string(column) + " holds a control character");
     }
 
     void checkRange(std::string_view column, const std::string& text, double value, double lowest,
@@ -41,7 +43,7 @@ namespace {
     {
         if (value >= lowest && value <= highest)
             return;
-        throw TankRefused(std::string(column) + " " + typed(text) + " " + std::string(unit)
+        throw TankRefused(std::string(column) + " " + text + " " + std::string(unit)
             + " is outside " + std::string(within) + calc::writeNumber(lowest) + " to "
             + calc::writeNumber(highest) + " " + std::string(unit));
     }
@@ -49,12 +51,11 @@ namespace {
     const TankTable& tableOf(const TankEntry& entry)
     {
         const std::string edition
-            = entry.edition.empty() ? std::string(kDefaultEdition) : typed(entry.edition);
+            = entry.edition.empty() ? std::string(kDefaultEdition) : entry.edition;
         if (!knownEdition(edition))
             throw TankRefused("edition " + edition + " is not available: the tables are those of "
                 + editionNames());
-        const std::string name
-            = entry.table.empty() ? std::string(kDefaultTable) : typed(entry.table);
+        const std::string name = entry.table.empty() ? std::string(kDefaultTable) : entry.table;
         const TankTable* table = tankTable(edition, name);
         if (!table)
             throw TankRefused("table " + name + " is not a volume correction table of edition "
@@ -72,10 +73,18 @@ namespace {
 
 } // namespace
 
+bool printable(std::string_view name)
+{
+    return std::none_of(name.begin(), name.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
 TankFigures tankFigures(const TankEntry& entry)
 {
-    if (entry.tank.find_first_not_of(" \t") == std::string::npos)
+    if (entry.tank.empty())
         throw TankRefused("tank is missing");
+    checkPrintable("tank", entry.tank);
+    checkPrintable("grade", entry.grade);
     const TankTable& table = tableOf(entry);
     TankFigures f;
     f.table = table.name;
@@ -83,8 +92,8 @@ TankFigures tankFigures(const TankEntry& entry)
     f.tov = volume("tov", entry.tov);
     f.freeWater = volume("free_water", entry.freeWater, "0");
     if (f.freeWater > f.tov)
-        throw TankRefused("free_water " + typed(entry.freeWater) + " m3 is above tov "
-            + typed(entry.tov) + " m3");
+        throw TankRefused(
+            "free_water " + entry.freeWater + " m3 is above tov " + entry.tov + " m3");
     f.gov = f.tov - f.freeWater;
 
     const double density = number("density", entry.density);

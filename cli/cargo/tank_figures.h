@@ -11,7 +11,8 @@
 
 namespace corvald::cli::cargo {
 
-// The texts of one row; an optional column left out or empty takes its default.
+// The texts of one row, without the blanks around them; an optional column left
+// out or empty takes its default.
 struct TankEntry {
     std::size_t line = 0;
     std::string tank, grade, table, edition;
@@ -35,6 +36,10 @@ class TankRefused : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// False for a name that a page or a terminal would not show as it is: one with
+// a control character.
+bool printable(std::string_view name);
 
 // GOV = TOV − free water, VCF from the table, GSV = GOV × VCF, S&W = GSV × sw / 100,
 // NSV = GSV − S&W, masses NSV × density in vacuum and in air; raises TankRefused.

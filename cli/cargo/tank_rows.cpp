@@ -74,11 +74,11 @@ std::variant<TankEntry, std::string> entryOf(CsvRecord& record, const Layout& la
     entry.grade = trimmed(field(grade));
     entry.table = trimmed(field(table));
     entry.edition = trimmed(field(edition));
-    entry.tov = field(tov);
-    entry.freeWater = field(freeWater);
-    entry.temperature = field(temperature);
-    entry.density = field(density);
-    entry.sw = field(sw);
+    entry.tov = trimmed(field(tov));
+    entry.freeWater = trimmed(field(freeWater));
+    entry.temperature = trimmed(field(temperature));
+    entry.density = trimmed(field(density));
+    entry.sw = trimmed(field(sw));
     return entry;
 }
 
