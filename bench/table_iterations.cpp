@@ -2,23 +2,20 @@
 // over their whole input range on a fine grid, with and without the hydrometer
 // correction: the worst case, where it occurs, and how many inputs have no solution
 // inside the range or none at all.
-#include "calc/api_tables.h"
-#include "calc/density_tables.h"
+#include "calc/edition1980/tables_1980.h"
 #include "calc/failure.h"
-#include "calc/table_range.h"
+#include "calc/tables/registry.h"
 
 #include <cmath>
 #include <cstdio>
 
 using namespace corvald::calc;
+using namespace corvald::calc::tables;
 
 namespace {
 
-using Table = TableResult (*)(double, double, Hydrometer);
-
 struct Scan {
     const char* name;
-    Table table;
     TableRange value;
     double valueStep;
     TableRange temperature;
@@ -27,6 +24,7 @@ struct Scan {
 
 void run(const Scan& scan)
 {
+    const TableEntry& table = *findTable(edition1980::kEdition, scan.name);
     long solved = 0;
     long outOfRange = 0;
     long noSolution = 0;
@@ -43,7 +41,7 @@ void run(const Scan& scan)
                 const double t
                     = scan.temperature.lowest + static_cast<double>(j) * scan.temperatureStep;
                 try {
-                    const int steps = scan.table(value, t, hydrometer).iterations;
+                    const int steps = table.procedure({ value, t, hydrometer, {} }).iterations;
                     ++solved;
                     if (steps > worst) {
                         worst = steps;
@@ -67,10 +65,10 @@ void run(const Scan& scan)
 int main()
 {
     const Scan scans[] = {
-        { "53A", table53A, kCrudeDensityRange, 0.1, kMetricTemperatureRange, 0.5 },
-        { "53B", table53B, kProductDensityRange, 0.1, kMetricTemperatureRange, 0.5 },
-        { "5A", table5A, kCrudeApiRange, 0.05, kFahrenheitTemperatureRange, 1 },
-        { "5B", table5B, kProductApiRange, 0.05, kFahrenheitTemperatureRange, 1 },
+        { "53A", kCrudeDensityRange, 0.1, kMetricTemperatureRange, 0.5 },
+        { "53B", kProductDensityRange, 0.1, kMetricTemperatureRange, 0.5 },
+        { "5A", kCrudeApiRange, 0.05, kFahrenheitTemperatureRange, 1 },
+        { "5B", kProductApiRange, 0.05, kFahrenheitTemperatureRange, 1 },
     };
     for (const Scan& scan : scans)
         run(scan);

@@ -80,7 +80,7 @@ namespace {
     {
         const TableInput& t = invocation.table;
         const TableRequest request { t.name, t.density, t.api, t.temperature, t.hydrometer,
-            invocation.format == Format::json };
+            t.decimals, invocation.format == Format::json };
         return static_cast<int>(runTableMode(request, s.out, s.err));
     }
 
@@ -131,7 +131,7 @@ int runCalcCli(std::span<const std::string_view> args, const Streams& streams)
         return kExitUsage;
     }
     if (std::holds_alternative<ShowHelp>(parsed)) {
-        streams.out << kUsage;
+        streams.out << usageText();
         return delivered(kExitComputed, streams);
     }
     if (std::holds_alternative<ShowVersion>(parsed)) {

@@ -20,17 +20,18 @@ namespace {
         kTable = kQuantity << 5,
         kApi = kQuantity << 6,
         kHydrometer = kQuantity << 7,
-        kJson = kQuantity << 8,
-        kCsv = kQuantity << 9,
-        kProduct = kQuantity << 10,
-        kProductExact = kQuantity << 11,
-        kHelp = kQuantity << 12,
-        kVersion = kQuantity << 13,
-        kCargo = kQuantity << 14,
+        kDecimals = kQuantity << 8,
+        kJson = kQuantity << 9,
+        kCsv = kQuantity << 10,
+        kProduct = kQuantity << 11,
+        kProductExact = kQuantity << 12,
+        kHelp = kQuantity << 13,
+        kVersion = kQuantity << 14,
+        kCargo = kQuantity << 15,
     };
-    constexpr unsigned kLastValueOption = kHydrometer; // the options before it take a value
+    constexpr unsigned kLastValueOption = kDecimals; // the options before it take a value
 
-    constexpr std::array<option, 16> kLongOptions = { {
+    constexpr std::array<option, 17> kLongOptions = { {
         { "quantity", required_argument, nullptr, kQuantity },
         { "temperature", required_argument, nullptr, kTemperature },
         { "density", required_argument, nullptr, kDensity },
@@ -39,6 +40,7 @@ namespace {
         { "table", required_argument, nullptr, kTable },
         { "api", required_argument, nullptr, kApi },
         { "hydrometer", required_argument, nullptr, kHydrometer },
+        { "decimals", required_argument, nullptr, kDecimals },
         { "json", no_argument, nullptr, kJson },
         { "csv", no_argument, nullptr, kCsv },
         { "product", no_argument, nullptr, kProduct },
@@ -67,7 +69,7 @@ namespace {
         { Mode::productExact, kProductExact, kDensity | kTemperature,
             kProductExact | kDensity | kTemperature | kJson, false },
         { Mode::table, kTable, kTable | kTemperature,
-            kTable | kDensity | kApi | kTemperature | kHydrometer | kJson, false },
+            kTable | kDensity | kApi | kTemperature | kHydrometer | kDecimals | kJson, false },
         { Mode::cargo, kCargo, 0, kCargo | kCsv | kJson, true },
     } };
 
@@ -92,8 +94,8 @@ namespace {
     // The options as given: which were seen, and the text of each value.
     struct Given {
         unsigned seen = 0;
-        // quantity, temperature, density, from, basis, table, api, hydrometer
-        std::array<std::string, 8> values;
+        // quantity, temperature, density, from, basis, table, api, hydrometer, decimals
+        std::array<std::string, 9> values;
         std::vector<std::string> operands;
     };
 
@@ -198,8 +200,9 @@ namespace {
                 return std::nullopt;
             return given.values[valueIndex(option)];
         };
-        invocation.table = { given.values[valueIndex(kTable)], valueGiven(kDensity),
-            valueGiven(kApi), valueGiven(kTemperature), valueGiven(kHydrometer) };
+        invocation.table
+            = { given.values[valueIndex(kTable)], valueGiven(kDensity), valueGiven(kApi),
+                  valueGiven(kTemperature), valueGiven(kHydrometer), valueGiven(kDecimals) };
         return invocation;
     }
 

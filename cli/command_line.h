@@ -20,7 +20,7 @@ enum class Mode { crude, batch, product, productExact, table, cargo };
 // The texts of the table mode's options; an option not given is empty.
 struct TableInput {
     std::string name;
-    std::optional<std::string> density, api, temperature, hydrometer;
+    std::optional<std::string> density, api, temperature, hydrometer, decimals;
 };
 
 // csv: the cargo report as CSV (the batch writes CSV as its text).

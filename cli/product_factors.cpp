@@ -2,6 +2,7 @@
 
 #include "calc/failure.h"
 #include "calc/number_text.h"
+#include "calc/product_bands.h"
 #include "calc/table_grid.h"
 #include "calc/vcf54b.h"
 #include "cli/report.h"
@@ -49,23 +50,49 @@ namespace {
         }
     }
 
-    Outcome grid(double density, double temperature)
+    // "654 to 770.7, 770.8 to 787.4, ... kg/m3": the bands a density must lie in.
+    std::string bandList()
+    {
+        std::string text;
+        for (const calc::ProductBand& band : calc::kProductBands)
+            text += (text.empty() ? "" : ", ") + calc::writeNumber(band.from) + " to "
+                + calc::writeNumber(band.to);
+        return text + " kg/m3";
+    }
+
+    // The factor of a density in no band is 1 by the procedure's definition, which is
+    // no oil's factor: such a density is refused rather than reported.
+    void requireBand(double density, const std::string& which)
+    {
+        if (calc::productBandOf(density))
+            return;
+        const bool between
+            = density > calc::kProductBands.front().from && density < calc::kProductBands.back().to;
+        throw Named { which + " kg/m3 is " + (between ? "between" : "outside")
+            + " the product bands " + bandList()
+            + (between ? "; --table 54B takes the band of its nearest tenth" : "") };
+    }
+
+    Outcome grid(double density, std::string_view typed, double temperature)
     {
         double gridDensity = density;
         const double factor
             = step("V.C.F.", [&] { return calc::VCF_54B(gridDensity, temperature); });
+        const std::string gridText
+            = step("grid density", [&] { return calc::writeNumber(gridDensity); });
+        const std::string gridTemperature = step(
+            "grid temperature", [&] { return calc::writeNumber(calc::TempCorr(temperature)); });
+        requireBand(
+            gridDensity, "the grid density " + gridText + " of the density " + std::string(typed));
         return { std::nullopt,
-            { { "grid_density", "Grid density",
-                  step("grid density", [&] { return calc::writeNumber(gridDensity); }), "kg/m3" },
-                { "grid_temperature", "Grid temperature",
-                    step("grid temperature",
-                        [&] { return calc::writeNumber(calc::TempCorr(temperature)); }),
-                    "°C" },
+            { { "grid_density", "Grid density", gridText, "kg/m3" },
+                { "grid_temperature", "Grid temperature", gridTemperature, "°C" },
                 { "vcf", "V.C.F. 54B", calc::displayFormat(factor, calc::kFactorDecimals), "" } } };
     }
 
-    Outcome exact(double density, double temperature)
+    Outcome exact(double density, std::string_view typed, double temperature)
     {
+        requireBand(density, "the density " + std::string(typed));
         const std::string factor = step("V.C.F.",
             [&] { return calc::writeNumber(calc::VCF54bInterpolerad(density, temperature)); });
         return { std::nullopt, { { "vcf", "V.C.F. 54B exact", factor, "" } } };
@@ -78,8 +105,8 @@ Outcome productFactor(std::string_view density, std::string_view temperature, bo
     try {
         const double kilogramsPerCubicMetre = input(density, "density");
         const double degrees = input(temperature, "temperature");
-        return onGrid ? grid(kilogramsPerCubicMetre, degrees)
-                      : exact(kilogramsPerCubicMetre, degrees);
+        return onGrid ? grid(kilogramsPerCubicMetre, density, degrees)
+                      : exact(kilogramsPerCubicMetre, density, degrees);
     } catch (const Named& failure) {
         return { Rejection { std::string(kCheckInput), failure.prompt }, {} };
     }

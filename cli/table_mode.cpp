@@ -1,14 +1,13 @@
 #include "cli/table_mode.h"
 
-#include "calc/api_tables.h"
-#include "calc/density_tables.h"
+#include "calc/edition1980/tables_1980.h"
 #include "calc/failure.h"
 #include "calc/number_text.h"
+#include "calc/tables/registry.h"
 #include "cli/report.h"
+#include "cli/table_output.h"
 
-#include <algorithm>
-#include <array>
-#include <cctype>
+#include <charconv>
 #include <ostream>
 #include <string>
 
@@ -16,59 +15,84 @@ namespace corvald::cli {
 
 namespace {
 
-    using calc::Hydrometer;
-    using calc::TableResult;
+    using calc::tables::Hydrometer;
+    using calc::tables::TableEntry;
+    using calc::tables::TableKind;
+    using calc::tables::TableResult;
 
-    enum class Quantity { density, api };
-
-    struct TableMode {
-        std::string_view name;
-        Quantity quantity;
-        TableResult (*fromReading)(double, double, Hydrometer); // the tables of a reading
-        TableResult (*fromBase)(double, double); // the factor tables
+    // The option that gives a table its value, by the unit the table takes it in.
+    struct ValueOption {
+        std::string_view unit;
+        std::string_view option;
+        std::string_view name; // in the messages
     };
+    constexpr ValueOption kDensityOption { "kg/m3", "--density", "density" };
+    constexpr ValueOption kApiOption { "°API", "--api", "API gravity" };
 
-    constexpr std::array<TableMode, 8> kModes = { {
-        { "53A", Quantity::density, calc::table53A, nullptr },
-        { "53B", Quantity::density, calc::table53B, nullptr },
-        { "54A", Quantity::density, nullptr, calc::table54A },
-        { "54B", Quantity::density, nullptr, calc::table54B },
-        { "5A", Quantity::api, calc::table5A, nullptr },
-        { "5B", Quantity::api, calc::table5B, nullptr },
-        { "6A", Quantity::api, nullptr, calc::table6A },
-        { "6B", Quantity::api, nullptr, calc::table6B },
-    } };
-
-    constexpr std::string_view kTableNames = "53A, 53B, 54A, 54B, 5A, 5B, 6A or 6B";
-
-    const TableMode* modeNamed(std::string_view name)
+    const ValueOption& valueOption(const TableEntry& table)
     {
-        std::string upper(name);
-        std::transform(upper.begin(), upper.end(), upper.begin(),
-            [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        for (const TableMode& mode : kModes)
-            if (mode.name == upper)
-                return &mode;
-        return nullptr;
+        return table.takes.unit == kApiOption.unit ? kApiOption : kDensityOption;
+    }
+
+    std::optional<std::string_view> valueGiven(const ValueOption& o, const TableRequest& request)
+    {
+        return &o == &kApiOption ? request.api : request.density;
+    }
+
+    // "53A, 53B, ... or 6B": the tables of the edition the command line offers.
+    std::string tableNames()
+    {
+        std::string names;
+        for (const TableEntry* table : calc::tables::allTables()) {
+            if (table->edition != calc::edition1980::kEdition)
+                continue;
+            if (!names.empty())
+                names += ", ";
+            names += table->name;
+        }
+        const std::size_t last = names.rfind(", ");
+        return last == std::string::npos ? names : names.replace(last, 2, " or ");
+    }
+
+    std::optional<int> decimalsOf(std::string_view text)
+    {
+        int decimals = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), decimals);
+        if (ec != std::errc() || end != text.data() + text.size())
+            return std::nullopt;
+        return decimals;
+    }
+
+    std::optional<std::string> decimalsProblem(const TableEntry& table, std::string_view text)
+    {
+        const int fewest = table.gives.decimals;
+        const std::optional<int> decimals = decimalsOf(text);
+        if (decimals && *decimals >= fewest && *decimals <= calc::tables::kMostDecimals)
+            return std::nullopt;
+        return "--decimals \"" + std::string(text) + "\": table " + std::string(table.name)
+            + " prints " + std::to_string(fewest) + " to "
+            + std::to_string(calc::tables::kMostDecimals) + " decimals";
     }
 
     // A request the table cannot take, or empty when it can.
-    std::optional<std::string> usageProblem(const TableMode& mode, const TableRequest& request)
+    std::optional<std::string> usageProblem(const TableEntry& table, const TableRequest& request)
     {
-        const bool byDensity = mode.quantity == Quantity::density;
-        const std::string table = "table " + std::string(mode.name);
-        if (byDensity && request.api)
-            return table + " takes --density in kg/m3, not --api";
-        if (!byDensity && request.density)
-            return table + " takes --api in °API, not --density";
-        if (!(byDensity ? request.density : request.api))
-            return table + (byDensity ? " needs --density" : " needs --api");
+        const ValueOption& wanted = valueOption(table);
+        const ValueOption& other = &wanted == &kApiOption ? kDensityOption : kApiOption;
+        const std::string name = "table " + std::string(table.name);
+        if (valueGiven(other, request))
+            return name + " takes " + std::string(wanted.option) + " in " + std::string(wanted.unit)
+                + ", not " + std::string(other.option);
+        if (!valueGiven(wanted, request))
+            return name + " needs " + std::string(wanted.option);
         if (!request.temperature)
-            return table + " needs --temperature";
-        if (request.hydrometer && !mode.fromReading)
-            return table + " takes no --hydrometer: its input is no reading";
+            return name + " needs --temperature";
+        if (request.hydrometer && table.kind != TableKind::reading)
+            return name + " takes no --hydrometer: its input is no reading";
         if (request.hydrometer && *request.hydrometer != "glass" && *request.hydrometer != "none")
             return "--hydrometer \"" + std::string(*request.hydrometer) + "\": give glass or none";
+        if (request.decimals)
+            return decimalsProblem(table, *request.decimals);
         return std::nullopt;
     }
 
@@ -88,113 +112,44 @@ namespace {
         }
     }
 
-    std::string capitalized(std::string text)
+    TableResult compute(const TableEntry& table, const TableRequest& request)
     {
-        if (!text.empty())
-            text.front()
-                = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
-        return text;
-    }
-
-    void printLine(std::ostream& out, std::string_view caption, const std::string& value,
-        std::string_view unit)
-    {
-        out << caption << "  " << value;
-        if (!unit.empty())
-            out << ' ' << unit;
-        out << '\n';
-    }
-
-    void printValue(std::ostream& out, const calc::TableValue& v)
-    {
-        printLine(out, capitalized(v.name), calc::writeNumber(v.value), v.unit);
-    }
-
-    std::string_view hydrometerName(Hydrometer h)
-    {
-        return h == Hydrometer::glass ? "glass" : "none";
-    }
-
-    void printText(std::ostream& out, const TableResult& r)
-    {
-        out << "Table " << r.table << ": " << r.title << '\n';
-        for (const calc::TableValue& input : r.inputs)
-            printValue(out, input);
-        if (r.hydrometer)
-            printLine(out, "Hydrometer", std::string(hydrometerName(*r.hydrometer)), "");
-        printLine(out, "Band", r.band, "");
-        for (const calc::TableValue& constant : r.constants)
-            printValue(out, constant);
-        printLine(out, "Alpha", calc::writeNumber(r.alpha), r.alphaUnit);
-        if (r.iterations > 0)
-            printLine(out, "Newton steps", std::to_string(r.iterations), "");
-        printLine(out, capitalized(r.result.name) + " unrounded", calc::writeNumber(r.result.value),
-            r.result.unit);
-        printLine(out, capitalized(r.result.name), r.rounded, r.result.unit);
-    }
-
-    // Every text written here is the system's own (names, units, band names) or a
-    // number: none holds a quote or a backslash, so none needs escaping.
-    void printJson(std::ostream& out, const TableResult& r)
-    {
-        out << "{\"table\": \"" << r.table << "\", \"inputs\": {";
-        for (const calc::TableValue& input : r.inputs)
-            out << (&input == &r.inputs.front() ? "" : ", ") << '"' << input.name
-                << "\": " << calc::writeNumber(input.value);
-        if (r.hydrometer)
-            out << ", \"hydrometer\": \"" << hydrometerName(*r.hydrometer) << '"';
-        out << "}, \"band\": \"" << r.band << "\", \"constants\": {";
-        for (const calc::TableValue& constant : r.constants)
-            out << (&constant == &r.constants.front() ? "" : ", ") << '"' << constant.name
-                << "\": " << calc::writeNumber(constant.value);
-        out << "}, \"alpha\": " << calc::writeNumber(r.alpha) << ", \"alpha_unit\": \""
-            << r.alphaUnit << "\", \"result\": \"" << r.result.name << "\", \"unit\": \""
-            << r.result.unit << "\", \"unrounded\": " << calc::writeNumber(r.result.value)
-            << ", \"rounded\": " << r.rounded << ", \"iterations\": " << r.iterations << "}\n";
-    }
-
-    TableResult compute(const TableMode& mode, const TableRequest& request)
-    {
-        const bool byDensity = mode.quantity == Quantity::density;
-        const double value = byDensity ? readInput("density", *request.density)
-                                       : readInput("API gravity", *request.api);
+        const ValueOption& option = valueOption(table);
+        const double value = readInput(option.name, *valueGiven(option, request));
         const double temperature = readInput("temperature", *request.temperature);
-        if (!mode.fromReading)
-            return mode.fromBase(value, temperature);
-        const Hydrometer hydrometer
-            = request.hydrometer.value_or("glass") == "none" ? Hydrometer::none : Hydrometer::glass;
-        return mode.fromReading(value, temperature, hydrometer);
+        return table.procedure({ value, temperature,
+            request.hydrometer == "none" ? Hydrometer::none : Hydrometer::glass,
+            request.decimals ? decimalsOf(*request.decimals) : std::nullopt });
     }
 
 } // namespace
 
 TableStatus runTableMode(const TableRequest& request, std::ostream& out, std::ostream& err)
 {
-    const TableMode* mode = modeNamed(request.table);
+    const TableEntry* table = calc::tables::findTable(calc::edition1980::kEdition, request.table);
     std::optional<std::string> problem;
-    if (!mode)
-        problem
-            = "--table \"" + std::string(request.table) + "\": give " + std::string(kTableNames);
+    if (!table)
+        problem = "--table \"" + std::string(request.table) + "\": give " + tableNames();
     else
-        problem = usageProblem(*mode, request);
+        problem = usageProblem(*table, request);
     if (problem) {
         err << kProgramName << ": " << *problem << ". Try '" << kProgramName << " --help'\n";
         return TableStatus::usage;
     }
     std::optional<Rejection> rejection;
     try {
-        const TableResult result = compute(*mode, request);
+        const TableResult result = compute(*table, request);
         if (request.json)
-            printJson(out, result);
+            printTableJson(out, result);
         else
-            printText(out, result);
+            printTableText(out, result);
         return TableStatus::computed;
     } catch (const UnreadableInput& e) {
         rejection = Rejection { std::string(kCheckInput), e.what() };
     } catch (const calc::OutOfRange& e) {
         rejection = Rejection { std::string(kCheckInput), e.what() };
     } catch (const calc::Failure& e) {
-        rejection = Rejection { "Table " + std::string(mode->name), e.what() };
+        rejection = Rejection { "Table " + std::string(table->name), e.what() };
     }
     reportRejection(err, *rejection);
     if (request.json)

@@ -10,11 +10,12 @@ namespace corvald::cli {
 
 // The inputs as typed; an option not given is empty.
 struct TableRequest {
-    std::string_view table; // 53A 53B 54A 54B 5A 5B 6A 6B
+    std::string_view table; // a name of the registry of tables, in the 1980 edition
     std::optional<std::string_view> density; // kg/m3: observed (53), at 15 °C (54)
     std::optional<std::string_view> api; // °API: observed (5), at 60 °F (6)
     std::optional<std::string_view> temperature; // °C for 53/54, °F for 5/6
     std::optional<std::string_view> hydrometer; // glass (the default) or none; 53 and 5 only
+    std::optional<std::string_view> decimals; // of the rounded result; the table's own if empty
     bool json = false;
 };
 

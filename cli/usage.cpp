@@ -1,15 +1,19 @@
 #include "cli/usage.h"
 
+#include "cli/table_usage.h"
+
 namespace corvald::cli {
 
 const std::string_view kVersion = "corvald-calc (CORVALD) " CORVALD_VERSION "\n";
 
-const std::string_view kUsage = R"(Usage:
+namespace {
+
+    constexpr std::string_view kUsageBeforeTables = R"(Usage:
   corvald-calc --quantity Q --temperature T --density D [--from m3|mt] [--basis vacuum|air] [--json]
   corvald-calc --csv [--from m3|mt] [--basis vacuum|air] [--json] [FILE]
   corvald-calc --product|--product-exact --density D --temperature T [--json]
   corvald-calc --table NAME (--density D | --api G) --temperature T
-               [--hydrometer glass|none] [--json]
+               [--hydrometer glass|none] [--decimals N] [--json]
   corvald-calc --cargo [--csv | --json] [FILE]
   corvald-calc --help | --version
 
@@ -46,23 +50,31 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    factor rounded to four decimals
   --product-exact  refined products on the exact inputs: prints the factor with
                    15 significant digits
-  --table NAME     a companion table of ASTM D1250-80:
-                   53A, 53B  density at 15 °C from a density observed at T °C
-                             (crude oils, refined products); --density in kg/m3
-                   54A, 54B  volume correction factor to 15 °C for a --density at
-                             15 °C in kg/m3 (54A is the window's factor, 54B the
-                             refined-product factor on the exact inputs)
-                   5A, 5B    API gravity at 60 °F from an API gravity observed at
-                             T °F (crude oils, refined products); --api in °API
-                   6A, 6B    volume correction factor to 60 °F for an --api at 60 °F
+  --table NAME     a companion table of ASTM D1250-80, by its name (each
+                   table below with its edition):
+
+)";
+
+    constexpr std::string_view kUsageAfterTables = R"(
                    The text names the table on its first line and ends with the
-                   result: densities to 0.01 kg/m3, API gravities to 0.01 °API,
-                   factors to four decimals. A value outside the table's range
-                   is refused with the range: crude oils 610 to 1075 kg/m3 or 0
-                   to 100 °API, products 654 to 1074.9 kg/m3 or 0 to 85 °API,
-                   -18 to 150 °C, 0 to 300 °F. With --json, one object: table,
-                   inputs, band, constants (K0 and K1, or A and B), alpha,
-                   result, unit, unrounded, rounded and iterations.
+                   result at the table's resolution; --decimals gives more. A
+                   reading is taken in if the value it gives at the base
+                   temperature lies in the table's range. Where two product
+                   bands meet, each band's constants give their own answer: the
+                   answer that lies in its own band is taken; where none does
+                   (the reading falls in the jump between two bands' factors),
+                   the one straying least past its band's bound; where two do,
+                   the one nearest the reading, the other shown under "Also
+                   fits". The base value is Newton's exact root of the table's
+                   formula (no public description of the printed tables' own
+                   rounded iteration was found to follow). With --json, one
+                   object: table, inputs, band, constants (K0 and K1, or A and
+                   B), alpha, result, unit, unrounded, rounded, decimals,
+                   iterations, band_choice ("one fits", "between bands", "two
+                   fit") and other_bands.
+  --decimals N     table mode: the decimals of the rounded result, from the
+                   table's resolution up to 6 (the 1980 computational factor
+                   and the 2004 edition use five)
   --api G          API gravity in °API: observed for 5A/5B, at 60 °F for 6A/6B
                    (with --table; --density is kg/m3 there: observed for
                    53A/53B, at 15 °C for 54A/54B; --temperature is °C for
@@ -111,13 +123,14 @@ line and reason, every total that misses it is marked "incomplete" with the
 tanks it leaves out, and the exit status is 1.
 
 Examples of the tables (the last line of each output shown):
-  corvald-calc --table 53A --density 779.0 --temperature 25       786.65 kg/m3
-  corvald-calc --table 53B --density 1008.0 --temperature 4.5     1001.19 kg/m3
+  corvald-calc --table 53A --density 779.0 --temperature 25       786.6 kg/m3
+  corvald-calc --table 53B --density 1008.0 --temperature 4.5     1001.2 kg/m3
   corvald-calc --table 54A --density 850 --temperature 30         0.9872
   corvald-calc --table 54B --density 700 --temperature 30         0.9799
-  corvald-calc --table 5A --api 8.5 --temperature 210             2.28 °API
-  corvald-calc --table 5B --api 10.5 --temperature 135            6.74 °API
-  corvald-calc --table 6A --api 27.1 --temperature 112.1          0.9775
+  corvald-calc --table 5B --api 40.5 --temperature 83.0            38.7 °API
+  corvald-calc --table 53A --density 779.0 --temperature 25 --decimals 2
+                                                                  786.65 kg/m3
+  corvald-calc --table 6A --api 93.5 --temperature 92             0.9721
   corvald-calc --table 6B --api 56.5 --temperature 67.5 --json    0.9950
 
 Exit status: 0 when computed; 1 when the input is rejected (the message,
@@ -129,5 +142,12 @@ of the totals, after the report is written, or when the first line is not a
 header) or the output could not be written; 2
 for a usage error.
 )";
+
+} // namespace
+
+std::string usageText()
+{
+    return std::string(kUsageBeforeTables) + tableUsage() + std::string(kUsageAfterTables);
+}
 
 } // namespace corvald::cli

@@ -48,7 +48,7 @@ namespace {
             + calc::writeNumber(highest) + " " + std::string(unit));
     }
 
-    const TankTable& tableOf(const TankEntry& entry)
+    const calc::tables::TableEntry& tableOf(const TankEntry& entry)
     {
         const std::string edition
             = entry.edition.empty() ? std::string(kDefaultEdition) : entry.edition;
@@ -56,7 +56,7 @@ namespace {
             throw TankRefused("edition " + edition + " is not available: the tables are those of "
                 + editionNames());
         const std::string name = entry.table.empty() ? std::string(kDefaultTable) : entry.table;
-        const TankTable* table = tankTable(edition, name);
+        const calc::tables::TableEntry* table = tankTable(edition, name);
         if (!table)
             throw TankRefused("table " + name + " is not a volume correction table of edition "
                 + edition + ": " + tableNames(edition));
@@ -85,7 +85,7 @@ TankFigures tankFigures(const TankEntry& entry)
         throw TankRefused("tank is missing");
     checkPrintable("tank", entry.tank);
     checkPrintable("grade", entry.grade);
-    const TankTable& table = tableOf(entry);
+    const calc::tables::TableEntry& table = tableOf(entry);
     TankFigures f;
     f.table = table.name;
     f.edition = table.edition;
@@ -100,16 +100,18 @@ TankFigures tankFigures(const TankEntry& entry)
     const double temperature = number("temperature", entry.temperature);
     const double percent = number("sw", entry.sw, "0");
     const double perLitre = ui::kKilogramsPerCubicMetrePerKgPerLitre;
-    checkRange("density", entry.density, density, table.densities.lowest / perLitre,
-        table.densities.highest / perLitre, "kg/litre", "table " + std::string(table.name) + ": ");
+    checkRange("density", entry.density, density, table.range.lowest / perLitre,
+        table.range.highest / perLitre, "kg/litre", "table " + std::string(table.name) + ": ");
     checkRange("temperature", entry.temperature, temperature, table.temperatures.lowest,
         table.temperatures.highest, table.temperatures.unit,
         "table " + std::string(table.name) + ": ");
     checkRange("sw", entry.sw, percent, 0, kHighestPercent, "%");
 
     try {
-        const calc::TableResult factor
-            = table.factor(calc::finite(density * perLitre), temperature);
+        calc::tables::TableInputs inputs;
+        inputs.value = calc::finite(density * perLitre);
+        inputs.temperature = temperature;
+        const calc::tables::TableResult factor = table.procedure(inputs);
         f.vcfDecimals = factor.decimals;
         f.vcf = rounded(exactOf(calc::readNumber(factor.rounded)), f.vcfDecimals);
         const Exact vcf { f.vcf, f.vcfDecimals };

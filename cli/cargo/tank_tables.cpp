@@ -1,29 +1,20 @@
 #include "cli/cargo/tank_tables.h"
 
-#include "calc/density_tables.h"
-
 #include <algorithm>
-#include <array>
-#include <cctype>
 #include <vector>
 
 namespace corvald::cli::cargo {
 
 namespace {
 
-    constexpr std::array<TankTable, 2> kTables = { {
-        { "1980", "54A", calc::kCrudeDensityRange, calc::kMetricTemperatureRange,
-            calc::kFactorTableDecimals, calc::table54A },
-        { "1980", "54B", calc::kProductDensityRange, calc::kMetricTemperatureRange,
-            calc::kFactorTableDecimals, calc::table54B },
-    } };
+    using calc::tables::TableEntry;
 
-    bool sameName(std::string_view a, std::string_view b)
+    constexpr std::string_view kDensityUnit = "kg/m3";
+
+    // A factor to 15 °C from the density at 15 °C: what a tank's figures need.
+    bool forTanks(const TableEntry& table)
     {
-        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return std::toupper(static_cast<unsigned char>(x))
-                == std::toupper(static_cast<unsigned char>(y));
-        });
+        return table.kind == calc::tables::TableKind::factor && table.takes.unit == kDensityUnit;
     }
 
     std::string joined(const std::vector<std::string_view>& names, std::string_view last)
@@ -39,34 +30,34 @@ namespace {
 
 } // namespace
 
-const TankTable* tankTable(std::string_view edition, std::string_view name)
+const TableEntry* tankTable(std::string_view edition, std::string_view name)
 {
-    const auto* found = std::find_if(kTables.begin(), kTables.end(),
-        [&](const TankTable& t) { return t.edition == edition && sameName(t.name, name); });
-    return found == kTables.end() ? nullptr : found;
+    const TableEntry* table = calc::tables::findTable(edition, name);
+    return table && forTanks(*table) ? table : nullptr;
 }
 
 bool knownEdition(std::string_view edition)
 {
-    return std::any_of(
-        kTables.begin(), kTables.end(), [&](const TankTable& t) { return t.edition == edition; });
+    const auto& tables = calc::tables::allTables();
+    return std::any_of(tables.begin(), tables.end(),
+        [&](const TableEntry* t) { return forTanks(*t) && t->edition == edition; });
 }
 
 std::string editionNames()
 {
     std::vector<std::string_view> names;
-    for (const TankTable& t : kTables)
-        if (std::find(names.begin(), names.end(), t.edition) == names.end())
-            names.push_back(t.edition);
+    for (const TableEntry* t : calc::tables::allTables())
+        if (forTanks(*t) && std::find(names.begin(), names.end(), t->edition) == names.end())
+            names.push_back(t->edition);
     return joined(names, " and ");
 }
 
 std::string tableNames(std::string_view edition)
 {
     std::vector<std::string_view> names;
-    for (const TankTable& t : kTables)
-        if (t.edition == edition)
-            names.push_back(t.name);
+    for (const TableEntry* t : calc::tables::allTables())
+        if (forTanks(*t) && t->edition == edition)
+            names.push_back(t->name);
     return joined(names, " or ");
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <streambuf>
 
 namespace corvald::cli {
@@ -164,6 +166,52 @@ namespace {
         }
     }
 
+    // The help is written from the registry: every table, its range and its resolution
+    // (compared with the blanks and line breaks of the wrapping taken as one blank).
+    TEST(CalcCliTable, HelpListsEveryTableWithItsRangeAndResolution)
+    {
+        std::string help;
+        for (const char c : run({ "--help" }).out)
+            if (!std::isspace(static_cast<unsigned char>(c))
+                || (!help.empty() && help.back() != ' '))
+                help += std::isspace(static_cast<unsigned char>(c)) ? ' ' : c;
+        for (const char* entry : {
+                 " 53B 1980 edition: density at 15 °C from --density, observed at T °C "
+                 "(generalized products), in kg/m3; prints 0.1 kg/m3; density at 15 °C 654 to "
+                 "1074.9 kg/m3, T -18 to 150 °C. ",
+                 " 6B 1980 edition: V.C.F. to 60 °F for --api at 60 °F, at T °F (generalized "
+                 "products), in °API; prints 4 decimals; API gravity at 60 °F 0 to 85 °API, T 0 "
+                 "to 300 °F; T at most 300 °F up to 40 °API, 250 °F up to 50 °API, 200 °F above. ",
+             })
+            EXPECT_NE(help.find(entry), std::string::npos) << entry;
+    }
+
+    TEST(CalcCliProduct, RefusesADensityInNoBandRatherThanPrintAFactorOfOne)
+    {
+        const std::string bands
+            = " the product bands 654 to 770.7, 770.8 to 787.4, 787.5 to 838.4, 838.5 to 1074.9 "
+              "kg/m3";
+        const std::vector<std::pair<std::vector<std::string_view>, std::string>> refused = {
+            { { "--product-exact", "--density", "770.75", "--temperature", "60" },
+                "the density 770.75 kg/m3 is between" + bands
+                    + "; --table 54B takes the band of its nearest tenth" },
+            { { "--product", "--density", "1075", "--temperature", "20" },
+                "the grid density 1076 of the density 1075 kg/m3 is outside" + bands },
+            { { "--product", "--density", "652.9", "--temperature", "20" },
+                "the grid density 652 of the density 652.9 kg/m3 is outside" + bands },
+            { { "--product-exact", "--density", "0", "--temperature", "20" },
+                "the density 0 kg/m3 is outside" + bands },
+            { { "--product", "--density", "2000", "--temperature", "20" },
+                "the grid density 2000 of the density 2000 kg/m3 is outside" + bands },
+        };
+        for (const auto& [args, prompt] : refused) {
+            const CliRun r = run(args);
+            EXPECT_EQ(r.status, kExitRejected) << prompt;
+            EXPECT_EQ(r.out, "");
+            EXPECT_EQ(r.err, "corvald-calc: Check inputed value: " + prompt + "\n");
+        }
+    }
+
     // An output whose every write fails, as on a full disk.
     class FullDisk : public std::streambuf {
     protected:
@@ -177,6 +225,8 @@ namespace {
     {
         const std::pair<std::vector<std::string_view>, std::string> tables[] = {
             { { "--table", "53A", "--density", "779.0", "--temperature", "25" },
+                "Density at 15 °C  786.6 kg/m3\n" },
+            { { "--table", "53A", "--density", "779.0", "--temperature", "25", "--decimals", "2" },
                 "Density at 15 °C  786.65 kg/m3\n" },
             { { "--table", "6A", "--api", "27.1", "--temperature", "112.1" }, "  0.9775\n" },
             { { "--table", "54A", "--density", "850", "--temperature", "20.0" }, "  0.9957\n" },

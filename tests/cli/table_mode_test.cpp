@@ -54,20 +54,20 @@ namespace {
         const Case cases[] = {
             { ask("53A", "779.0", std::nullopt, "25"),
                 "Table 53A: Density at 15 °C from an observed density",
-                "Density at 15 °C  786.65 kg/m3" },
+                "Density at 15 °C  786.6 kg/m3" },
             { ask("53B", "1008.0", std::nullopt, "4.5"),
                 "Table 53B: Density at 15 °C from an observed density",
-                "Density at 15 °C  1001.19 kg/m3" },
+                "Density at 15 °C  1001.2 kg/m3" },
             { ask("54A", "850", std::nullopt, "30"), "Table 54A: Volume correction factor to 15 °C",
                 "V.C.F. to 15 °C  0.9872" },
             { ask("54B", "700", std::nullopt, "30"), "Table 54B: Volume correction factor to 15 °C",
                 "V.C.F. to 15 °C  0.9799" },
             { ask("5A", std::nullopt, "8.5", "210"),
                 "Table 5A: API gravity at 60 °F from an observed",
-                "API gravity at 60 °F  2.28 °API" },
+                "API gravity at 60 °F  2.3 °API" },
             { ask("5B", std::nullopt, "10.5", "135"),
                 "Table 5B: API gravity at 60 °F from an observed",
-                "API gravity at 60 °F  6.74 °API" },
+                "API gravity at 60 °F  6.7 °API" },
             { ask("6A", std::nullopt, "27.1", "112.1"),
                 "Table 6A: Volume correction factor to 60 °F", "V.C.F. to 60 °F  0.9775" },
             { ask("6b", std::nullopt, "56.5", "67.5"),
@@ -88,8 +88,8 @@ namespace {
         const Outcome none = run(ask("53A", "779.0", std::nullopt, "25", "none"));
         EXPECT_NE(glass.out.find("Hydrometer  glass\n"), std::string::npos);
         EXPECT_NE(none.out.find("Hydrometer  none\n"), std::string::npos);
-        EXPECT_EQ(lastLine(glass.out), "Density at 15 °C  786.65 kg/m3");
-        EXPECT_EQ(lastLine(none.out), "Density at 15 °C  786.83 kg/m3");
+        EXPECT_EQ(lastLine(glass.out), "Density at 15 °C  786.6 kg/m3");
+        EXPECT_EQ(lastLine(none.out), "Density at 15 °C  786.8 kg/m3");
         EXPECT_EQ(run(ask("53A", "779.0", std::nullopt, "25")).out, glass.out);
     }
 
@@ -110,7 +110,8 @@ namespace {
                              "\"unrounded\": 786.64"),
             std::string::npos)
             << r.out;
-        EXPECT_NE(r.out.find("\"rounded\": 786.65, \"iterations\": "), std::string::npos);
+        EXPECT_NE(
+            r.out.find("\"rounded\": 786.6, \"decimals\": 1, \"iterations\": "), std::string::npos);
         EXPECT_EQ(r.out.back(), '\n');
 
         TableRequest transition = ask("6B", std::nullopt, "50", "100");
@@ -154,10 +155,48 @@ namespace {
         EXPECT_EQ(run(ask("6B", std::nullopt, "60", "301")).err,
             "corvald-calc: Check inputed value: temperature 301 °F is outside table 6B: 0 to 300 "
             "°F\n");
-        const Outcome jump = run(ask("53B", "693.6", std::nullopt, "100", "none"));
-        EXPECT_EQ(jump.status, TableStatus::rejected);
-        EXPECT_EQ(
-            jump.err.rfind("corvald-calc: Table 53B: no density at the base temperature", 0), 0U);
+    }
+
+    TEST(TableMode, SaysWhichBandWasTakenWhereTwoBandsMeet)
+    {
+        TableRequest between = ask("53B", "766.4", std::nullopt, "20.0");
+        const Outcome text = run(between);
+        EXPECT_NE(text.out.find("Band choice  no band's answer lies in its band: the one straying "
+                                "least was taken\nOther band  gasolines 770.8 kg/m3\n"),
+            std::string::npos)
+            << text.out;
+        EXPECT_EQ(lastLine(text.out), "Density at 15 °C  770.7 kg/m3");
+        between.json = true;
+        EXPECT_NE(
+            run(between).out.find(
+                "\"band_choice\": \"between bands\", \"other_bands\": {\"gasolines\": 770.76"),
+            std::string::npos);
+        TableRequest two = ask("53B", "799.1", std::nullopt, "-18");
+        EXPECT_NE(run(two).out.find("Also fits  gasolines 770.7 kg/m3\n"), std::string::npos);
+        two.json = true;
+        EXPECT_NE(run(two).out.find("\"band_choice\": \"two fit\""), std::string::npos);
+        TableRequest one = ask("53B", "800", std::nullopt, "20");
+        one.json = true;
+        EXPECT_NE(run(one).out.find("\"band_choice\": \"one fits\", \"other_bands\": {}}"),
+            std::string::npos);
+    }
+
+    TEST(TableMode, PrintsTheDecimalsAskedForFromTheTablesOwnUpToSix)
+    {
+        TableRequest request = ask("53A", "779.0", std::nullopt, "25");
+        request.decimals = "2";
+        EXPECT_EQ(lastLine(run(request).out), "Density at 15 °C  786.65 kg/m3");
+        request = ask("6A", std::nullopt, "93.5", "92");
+        request.decimals = "5";
+        EXPECT_EQ(lastLine(run(request).out), "V.C.F. to 60 °F  0.97213");
+        for (const char* refused : { "3", "7", "x", "5.0", "" }) {
+            request.decimals = refused;
+            const Outcome r = run(request);
+            EXPECT_EQ(r.status, TableStatus::usage) << refused;
+            EXPECT_EQ(r.err,
+                "corvald-calc: --decimals \"" + std::string(refused)
+                    + "\": table 6A prints 4 to 6 decimals. Try 'corvald-calc --help'\n");
+        }
     }
 
     TEST(TableMode, RefusesARequestTheTableCannotTake)

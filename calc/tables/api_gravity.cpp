@@ -1,12 +1,12 @@
-#include "calc/api_gravity.h"
+#include "calc/tables/api_gravity.h"
 
 #include "calc/failure.h"
-#include "calc/number_text.h"
 
-namespace corvald::calc {
+namespace corvald::calc::tables {
 
 namespace {
 
+    // The definition of API gravity.
     constexpr double kApiNumerator = 141.5;
     constexpr double kApiOffset = 131.5;
 
@@ -23,14 +23,4 @@ double densityOfApi(double api) { return relativeDensityOfApi(api) * kWaterDensi
 
 double apiOfDensity(double density) { return apiOfRelativeDensity(density / kWaterDensityAt60F); }
 
-const ProductBand& apiProductBandFor(double api)
-{
-    const double tenth = roundToDecimals(api, 1);
-    for (const ProductBand& band : kApiProductBands)
-        if (tenth <= band.to && tenth >= band.from)
-            return band;
-    return tenth < kApiProductBands.front().from ? kApiProductBands.front()
-                                                 : kApiProductBands.back();
-}
-
-} // namespace corvald::calc
+} // namespace corvald::calc::tables

@@ -2,14 +2,15 @@
 // the observed temperature is known: the rho for which rho · V.C.F.(rho) equals the
 // observed density. The factor depends on rho through the expansion coefficient, so
 // rho is found by Newton's method on f(rho) = rho · V.C.F.(rho) − observed, from rho =
-// observed. (A plain fixed-point iteration rho ← observed / V.C.F.(rho) does not
+// observed, with the constants of one band held fixed (the caller chooses among the
+// bands' answers). (A plain fixed-point iteration rho ← observed / V.C.F.(rho) does not
 // settle in the products' transition zone above about 100 °C: there each step
 // multiplies the error by 2·(B/rho²)·Δt, which passes 1.)
 #pragma once
 
 #include <functional>
 
-namespace corvald::calc {
+namespace corvald::calc::tables {
 
 // A step shorter than this (kg/m3) ends the iteration; Newton's steps shrink
 // quadratically, so the error left is far below it.
@@ -29,9 +30,8 @@ struct BaseDensity {
 };
 
 // deltaT: the observed temperature less the base temperature. Raises NoSolution when
-// the steps have not settled after kMostIterations (the observed density lies in the
-// jump between two product bands' factors, where no base density gives it).
+// the steps have not settled after kMostIterations.
 BaseDensity solveBaseDensity(
     double observed, double deltaT, const std::function<Expansion(double)>& expansionAt);
 
-} // namespace corvald::calc
+} // namespace corvald::calc::tables

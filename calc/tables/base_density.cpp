@@ -1,4 +1,4 @@
-#include "calc/base_density.h"
+#include "calc/tables/base_density.h"
 
 #include "calc/failure.h"
 #include "calc/number_text.h"
@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace corvald::calc {
+namespace corvald::calc::tables {
 
 namespace {
 
@@ -36,7 +36,7 @@ BaseDensity solveBaseDensity(
             return { rho, step };
     }
     throw NoSolution("no density at the base temperature gives the observed density "
-        + writeNumber(observed) + " kg/m3: it lies where two product bands meet");
+        + writeNumber(observed) + " kg/m3");
 }
 
-} // namespace corvald::calc
+} // namespace corvald::calc::tables

@@ -1,8 +1,8 @@
-#include "calc/table_result.h"
+#include "calc/tables/table_result.h"
 
 #include "calc/number_text.h"
 
-namespace corvald::calc {
+namespace corvald::calc::tables {
 
 std::vector<TableValue> bandConstants(CoefficientForm form, double first, double second)
 {
@@ -24,4 +24,4 @@ void setResult(TableResult& result, TableValue value, int decimals)
     result.result = std::move(value);
 }
 
-} // namespace corvald::calc
+} // namespace corvald::calc::tables
