@@ -175,10 +175,12 @@ namespace {
         for (std::size_t c = 0; c < kColumns; ++c)
             page.width[c] = std::max({ page.cells.of(c), widthOf(names[c]), widthOf(units[c]) });
 
-        out += "Cargo report at 15 °C: table";
-        out += tables_.size() == 1 ? " " : "s ";
+        out += "Cargo report at 15 °C";
         for (const std::string& used : tables_)
-            out += (&used == &tables_.front() ? "" : ", ") + used;
+            out += (&used != &tables_.front()    ? ", "
+                           : tables_.size() == 1 ? ": table "
+                                                 : ": tables ")
+                + used;
         out += "\n\n" + page.line(names) + page.line(units);
         const std::string rule(widthOf(page.line(names)) - 1, '-');
         for (const GradeTotals& g : grades) {

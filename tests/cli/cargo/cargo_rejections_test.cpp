@@ -131,6 +131,17 @@ namespace {
         EXPECT_NE(r.out.find("line 3: tank holds a control character"), std::string::npos);
     }
 
+    // With every row left out, the totals are zero and say so; no table was used.
+    TEST(CargoRejections, AReportWithoutAnyTankStillEndsInItsMarkedTotal)
+    {
+        const CliRun r = run({ "--cargo" }, std::string(kColumns) + "K1,Crude,1000,,20,2,,,\n");
+        EXPECT_EQ(r.status, kExitRejected);
+        EXPECT_TRUE(r.out.starts_with("Cargo report at 15 °C\n\n")) << r.out;
+        EXPECT_NE(r.out.find("Total  0.000 0.000 0.000"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("INCOMPLETE: leaves out K1 (line 2)\n\nLeft out"), std::string::npos)
+            << r.out;
+    }
+
     // Blanks a spreadsheet pads its fields with belong to no name and no number.
     TEST(CargoRejections, BlanksAroundAFieldAreNotPartOfIt)
     {
