@@ -251,8 +251,12 @@ double captionValue(double x)
 
 std::string displayFormat(double x, int decimals)
 {
-    return shownForm(
-        roundedToDecimals(significantDigits(finite(x)), decimals, Tie::awayFromZero), decimals);
+    return displayDigits(significantDigits(finite(x)), decimals);
+}
+
+std::string displayDigits(const DecimalDigits& d, int decimals)
+{
+    return shownForm(roundedToDecimals(d, decimals, Tie::awayFromZero), decimals);
 }
 
 } // namespace corvald::calc

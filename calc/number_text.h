@@ -3,6 +3,8 @@
 // "," always the digit-group separator, whatever LC_ALL says.
 #pragma once
 
+#include "calc/decimal_digits.h"
+
 #include <string>
 #include <string_view>
 
@@ -47,5 +49,9 @@ double captionValue(double x);
 // A value that rounds to zero is shown as zero, without parentheses. Raises
 // Overflow for a value that is not finite.
 std::string displayFormat(double x, int decimals);
+
+// An exact decimal shown as displayFormat shows a value, with any number of digits:
+// rounded half away from zero to `decimals` places, grouped, a negative in parentheses.
+std::string displayDigits(const DecimalDigits& d, int decimals);
 
 } // namespace corvald::calc

@@ -1,5 +1,6 @@
 #include "cli/calc_cli.h"
 
+#include "cli/cargo/cargo_mode.h"
 #include "cli/command_line.h"
 #include "cli/csv_batch.h"
 #include "cli/escaped_text.h"
@@ -29,26 +30,52 @@ namespace {
         return outcome.rejection ? kExitRejected : kExitComputed;
     }
 
+    // The rows of a batch or a cargo: the file named, or standard input.
+    struct RowsInput {
+        std::ifstream file;
+        std::istream* in = nullptr;
+        std::string_view source;
+    };
+
+    bool openRows(const Invocation& invocation, const Streams& s, RowsInput& rows)
+    {
+        rows.in = &s.in;
+        rows.source = "standard input";
+        if (invocation.rowsFile.empty() || invocation.rowsFile == "-")
+            return true;
+        rows.file.open(invocation.rowsFile, std::ios::binary);
+        if (!rows.file) {
+            const int cause = errno;
+            s.err << kProgramName << ": " << messageText(invocation.rowsFile) << ": "
+                  << std::strerror(cause) << '\n';
+            return false;
+        }
+        rows.in = &rows.file;
+        rows.source = invocation.rowsFile;
+        return true;
+    }
+
     int batch(const Invocation& invocation, const Streams& s)
     {
-        std::ifstream file;
-        std::istream* in = &s.in;
-        if (!invocation.rowsFile.empty() && invocation.rowsFile != "-") {
-            file.open(invocation.rowsFile, std::ios::binary);
-            if (!file) {
-                const int cause = errno;
-                s.err << kProgramName << ": " << messageText(invocation.rowsFile) << ": "
-                      << std::strerror(cause) << '\n';
-                return kExitRejected;
-            }
-            in = &file;
-        }
+        RowsInput rows;
+        if (!openRows(invocation, s, rows))
+            return kExitRejected;
         Progress progress(s.errIsTerminal ? &s.err : nullptr);
-        const std::string_view source
-            = in == &file ? std::string_view(invocation.rowsFile) : "standard input";
-        const BatchEnd end
-            = runBatch(*in, source, s.out, s.err, invocation.format, invocation.input, progress);
+        const BatchEnd end = runBatch(
+            *rows.in, rows.source, s.out, s.err, invocation.format, invocation.input, progress);
         return end == BatchEnd::allComputed ? kExitComputed : kExitRejected;
+    }
+
+    int cargoReport(const Invocation& invocation, const Streams& s)
+    {
+        RowsInput rows;
+        if (!openRows(invocation, s, rows))
+            return kExitRejected;
+        const cargo::CargoFormat format = invocation.format == Format::json
+            ? cargo::CargoFormat::json
+            : invocation.format == Format::csv ? cargo::CargoFormat::csv
+                                               : cargo::CargoFormat::text;
+        return cargo::runCargo(*rows.in, rows.source, s.out, s.err, format);
     }
 
     int table(const Invocation& invocation, const Streams& s)
@@ -73,6 +100,8 @@ namespace {
                 invocation.format, s);
         case Mode::table:
             return table(invocation, s);
+        case Mode::cargo:
+            return cargoReport(invocation, s);
         case Mode::crude:
             break;
         }

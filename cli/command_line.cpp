@@ -31,10 +31,11 @@ namespace {
         kExact = kQuantity << 16,
         kHelp = kQuantity << 17,
         kVersion = kQuantity << 18,
+        kCargo = kQuantity << 19,
     };
     constexpr unsigned kLastValueOption = kRelativeDensity; // the options before it take a value
 
-    constexpr std::array<option, 20> kLongOptions = { {
+    constexpr std::array<option, 21> kLongOptions = { {
         { "quantity", required_argument, nullptr, kQuantity },
         { "temperature", required_argument, nullptr, kTemperature },
         { "density", required_argument, nullptr, kDensity },
@@ -54,6 +55,7 @@ namespace {
         { "exact", no_argument, nullptr, kExact },
         { "help", no_argument, nullptr, kHelp },
         { "version", no_argument, nullptr, kVersion },
+        { "cargo", no_argument, nullptr, kCargo },
         { nullptr, 0, nullptr, 0 },
     } };
     constexpr const char* kShortOptions = ":hV"; // ':' first: a missing value is reported as ':'
@@ -66,7 +68,7 @@ namespace {
         bool takesFile;
     };
 
-    constexpr std::array<ModeRule, 5> kModes = { {
+    constexpr std::array<ModeRule, 6> kModes = { {
         { Mode::crude, 0, kQuantity | kTemperature | kDensity,
             kQuantity | kTemperature | kDensity | kFrom | kBasis | kJson, false },
         { Mode::batch, kCsv, 0, kCsv | kFrom | kBasis | kJson, true },
@@ -78,6 +80,7 @@ namespace {
             kTable | kDensity | kApi | kTemperature | kHydrometer | kDecimals | kJson | kEdition
                 | kPressure | kRelativeDensity | kExact,
             false },
+        { Mode::cargo, kCargo, 0, kCargo | kCsv | kJson, true },
     } };
 
     std::string optionName(unsigned id)
@@ -170,7 +173,9 @@ namespace {
         for (const ModeRule& candidate : kModes) {
             if (!candidate.selector || !(given.seen & candidate.selector))
                 continue;
-            if (rule->selector)
+            if (rule->allowed & candidate.selector)
+                continue; // --cargo takes --csv as its output form
+            if (rule->selector && !(candidate.allowed & rule->selector))
                 return UsageError { optionName(rule->selector) + " and "
                     + optionName(candidate.selector) + " exclude each other" };
             rule = &candidate;
@@ -182,9 +187,13 @@ namespace {
             return UsageError { "missing " + optionNames(missing) };
         if (given.operands.size() > (rule->takesFile ? 1u : 0u))
             return UsageError { "unexpected argument '" + given.operands.back() + "'" };
+        if (rule->mode == Mode::cargo && (given.seen & kCsv) && (given.seen & kJson))
+            return UsageError { "--csv and --json exclude each other" };
 
-        Invocation invocation { rule->mode, given.seen & kJson ? Format::json : Format::text, {},
-            {}, {} };
+        const Format format = given.seen & kJson               ? Format::json
+            : rule->mode == Mode::cargo && (given.seen & kCsv) ? Format::csv
+                                                               : Format::text;
+        Invocation invocation { rule->mode, format, {}, {}, {} };
         WindowInput& input = invocation.input;
         input.quantity = given.values[valueIndex(kQuantity)];
         input.temperature = given.values[valueIndex(kTemperature)];

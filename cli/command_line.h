@@ -14,8 +14,8 @@ namespace corvald::cli {
 // crude: one run of the window's crude-oil calculation; batch: that
 // calculation over the rows of a CSV; product and productExact: the
 // refined-product factor on the table grid and on the exact inputs; table:
-// one of the companion tables.
-enum class Mode { crude, batch, product, productExact, table };
+// one of the companion tables; cargo: the quantity report of a cargo's tanks.
+enum class Mode { crude, batch, product, productExact, table, cargo };
 
 // The texts of the table mode's options; an option not given is empty.
 struct TableInput {
@@ -25,13 +25,14 @@ struct TableInput {
     bool exact = false;
 };
 
-enum class Format { text, json };
+// csv: the cargo report as CSV (the batch writes CSV as its text).
+enum class Format { text, json, csv };
 
 struct Invocation {
     Mode mode = Mode::crude;
     Format format = Format::text;
     WindowInput input; // in batch mode, the defaults of rows that leave out from or basis
-    std::string rowsFile; // batch mode: empty or "-" for standard input
+    std::string rowsFile; // batch and cargo modes: empty or "-" for standard input
     TableInput table; // table mode
 };
 

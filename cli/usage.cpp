@@ -16,6 +16,7 @@ namespace {
                [--hydrometer glass|none] [--decimals N] [--json]
   corvald-calc --edition 2004 --table NAME (--density D | --api G | --relative-density R)
                --temperature T [--pressure P] [--exact] [--json]
+  corvald-calc --cargo [--csv | --json] [FILE]
   corvald-calc --help | --version
 
 Computes the quantity of crude oil at 15 °C as the CORVALD window does
@@ -115,12 +116,44 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    2004 edition, °F tables: relative density 60/60 °F
   --exact          2004 edition: compute on the inputs as given, without
                    rounding them, and print the unrounded results too
+  --cargo [FILE]   a surveyor's quantity report over the tanks of a CSV file
+                   (standard input without FILE or for "-"): every tank, the
+                   totals of each grade and the total of the cargo. The first
+                   line names the columns, in any order: tank (a name), tov
+                   (total observed volume, m3), temperature (°C) and density
+                   (at 15 °C in vacuum, kg/litre), and optionally free_water
+                   (m3, default 0), sw (sediment and water, % by volume,
+                   default 0), grade (groups tanks for subtotals; default one
+                   grade), table (54A for crude oils, the default, or 54B for
+                   refined products) and edition (1980, the default). With
+                   --csv, one row per tank, per tank left out and per total,
+                   marked in the column record; with --json, one object with
+                   tanks, left_out, grades and total. See "Cargo report" below.
   -h, --help       print this help
   -V, --version    print the version
 
 Output: the density in air, the V.C.F., the volume at 15 °C and the mass (or
 the volume at the observed temperature), each as the window shows it. Nothing
 is written until everything is computed.
+
+Cargo report: each tank's figures are those of a surveyor's report, in this
+order, each rounded half up to its decimals before it enters the next:
+  GOV = TOV - free water                       m3, 3 decimals
+  VCF from the tank's table at its density and temperature, 4 decimals
+  GSV = GOV x VCF                              m3, 3 decimals
+  S&W = GSV x sw / 100                         m3, 3 decimals
+  NSV = GSV - S&W                              m3, 3 decimals
+  mass in vacuum = NSV x density               t, 3 decimals
+  mass in air = NSV x (density - 0.0011)       t, 3 decimals
+TOV and free water enter rounded to 3 decimals, as the report shows them. Every
+figure is computed on the figures as printed, so anyone can check a tank on
+paper from its own line, and each total is the sum of the printed figures of
+its tanks: the columns add up to the totals to the last digit. A row that
+gives no figures (a missing or malformed field, a density or temperature
+outside the table's range, free water above TOV, sw outside 0 to 100, a tank
+named twice in a grade, an unknown table or edition) is left out with its
+line and reason, every total that misses it is marked "incomplete" with the
+tanks it leaves out, and the exit status is 1.
 
 Examples of the tables (the last line of each output shown):
   corvald-calc --table 53A --density 779.0 --temperature 25       786.6 kg/m3
@@ -137,10 +170,11 @@ Exit status: 0 when computed; 1 when the input is rejected (the message,
 "corvald-calc: TITLE: PROMPT", goes to standard error; with --csv, when any
 row was rejected or malformed, after all rows are written, or when the input
 has no header; in table mode, when an input is no number, lies outside the
-table's range or has no solution) or the output could not be written; 2 for a
-usage error. SIGINT, SIGTERM or SIGHUP stop a batch after the row in hand, with
-only whole rows written and their count on standard error; the status is then
-130, 143 or 129.
+table's range or has no solution; with --cargo, when a row was left out of the
+totals, after the report is written, or when the first line is not a header)
+or the output could not be written; 2 for a usage error. SIGINT, SIGTERM or
+SIGHUP stop a batch after the row in hand, with only whole rows written and
+their count on standard error; the status is then 130, 143 or 129.
 )";
 
 } // namespace
