@@ -243,7 +243,7 @@ double roundAwayFromZero(double x, int decimals)
     return valueOf(roundedToDecimals(significantDigits(finite(x)), decimals, Tie::awayFromZero));
 }
 
-double captionValue(double x)
+double writtenValue(double x)
 {
     const DecimalDigits d = significantDigits(finite(x));
     return d.leadingExponent() < kSignificantDigits ? valueOf(d) : readNumber(writeNumber(x));

@@ -1,6 +1,7 @@
 #include "cli/usage.h"
 
 #include "cli/table_usage.h"
+#include "project_identity.h"
 
 namespace corvald::cli {
 
