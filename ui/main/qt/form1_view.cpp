@@ -2,10 +2,11 @@
 
 #include "ui/main/form1_design.h"
 #include "ui/main/qt/field_guard.h"
+#include "ui/main/qt/field_style.h"
 #include "ui/main/qt/form1_accessible.h"
-#include "ui/main/qt/option_indicator_style.h"
 #include "ui/main/qt/pick_list_box.h"
 #include "ui/main/qt/pick_list_model.h"
+#include "ui/main/qt/result_boxes.h"
 #include "ui/main/qt/value_box.h"
 #include "ui/main/row_captions.h"
 #include "ui/shared/qt/design_geometry.h"
@@ -193,6 +194,7 @@ void Form1View::createInputs()
 {
     text1_ = new QLineEdit(this);
     text1_->setObjectName(toQString(kText1Design.name));
+    useFieldStyle(*text1_);
     text1_->setGeometry(pixels(kText1Design.rect));
     guardField(*text1_, *text1_);
     // Every change of the text reaches the model, also one made through the
@@ -203,9 +205,10 @@ void Form1View::createInputs()
 
     for (std::size_t i = 0; i < combos_.size(); ++i) {
         const ComboDesign& design = kForm1Combos[i];
-        auto* combo = new PickListBox(this);
+        auto* combo = new PickListBox(design.list, this);
         combo->setObjectName(toQString(design.name));
         combo->setEditable(true);
+        useFieldStyle(*combo);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr); // the operator's text stands as typed
         // The rectangle is fixed: nothing sizes the box to its thousands of items.
@@ -227,14 +230,12 @@ void Form1View::createInputs()
 void Form1View::createButtons()
 {
     auto* basis = new QButtonGroup(this);
-    auto* indicatorStyle = new OptionIndicatorStyle;
-    indicatorStyle->setParent(this);
     for (std::size_t i = 0; i < options_.size(); ++i) {
         const OptionDesign& design = kForm1Options[i];
         auto* option = new QRadioButton(this);
         option->setObjectName(toQString(design.name));
         option->setAutoFillBackground(true);
-        option->setStyle(indicatorStyle);
+        useFieldStyle(*option);
         option->setGeometry(pixels(design.rect));
         basis->addButton(option);
         connect(option, &QRadioButton::clicked, this,
@@ -331,15 +332,12 @@ void Form1View::labelInputs()
     label(&Form1::Label3)->setBuddy(combos_[1]);
 }
 
-// The operator can select a result with the mouse and copy it; the boxes take
-// no focus, so the Tab order and the button that Enter presses stay as they are.
 void Form1View::makeResultsSelectable()
 {
-    for (const ResultRow& row : kResultRows) {
-        QLabel* result = label(row.result);
-        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        result->setFocusPolicy(Qt::NoFocus);
-    }
+    std::vector<QLabel*> boxes;
+    for (const ResultRow& row : kResultRows)
+        boxes.push_back(label(row.result));
+    new ResultBoxes(*this, std::move(boxes));
 }
 
 bool Form1View::isSpoken(const QWidget* child) const

@@ -2,6 +2,7 @@
 
 #include "ui/main/form1_design.h"
 #include "ui/main/qt/form1_view.h"
+#include "ui/main/qt/menu_keys.h"
 #include "ui/shared/qt/qt_text.h"
 
 #include <QMenuBar>
@@ -44,6 +45,7 @@ MainWindow::MainWindow(Form1& form, Form1Host& host)
     setWindowTitle(toQString(form_.Caption));
     setCentralWidget(view_);
     createMenus();
+    reachMenusByF10(*menuBar());
     wireButtons();
     resize(kForm1ClientWidth / kTwipsPerPixel,
         kForm1ClientHeight / kTwipsPerPixel + menuBar()->sizeHint().height());
