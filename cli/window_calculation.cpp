@@ -20,8 +20,9 @@ namespace {
     WindowResults resultsOf(const ui::Form1& form)
     {
         return { form.Label23.Caption, form.Label10.Caption, form.Label13.Caption,
-            form.Label14.Caption, ui::densityInAirRow(form), ui::factorRow(form),
-            ui::volume15Row(form), ui::resultRow(form) };
+            form.Label14.Caption, ui::rowCaption(form, ui::kDensityInAirRow),
+            ui::rowCaption(form, ui::kFactorRow), ui::rowCaption(form, ui::kVolume15Row),
+            ui::rowCaption(form, ui::kResultRow) };
     }
 
 } // namespace

@@ -11,11 +11,11 @@ Form1::Form1()
         Label& label = this->*design.control;
         label.Caption = design.caption;
         label.BorderStyle = design.border;
-        label.Visible = design.visible;
+        label.Visible = design.visibility == Visibility::shown;
     }
     for (const auto& design : kForm1Options) {
         (this->*design.control).Caption = design.caption;
-        (this->*design.control).Value = design.value;
+        (this->*design.control).Value = design.initially == Selection::selected;
     }
     for (const auto& design : kForm1Commands)
         (this->*design.control).Caption = design.caption;

@@ -8,12 +8,11 @@
 #include "ui/main/pick_lists.h"
 #include "ui/main/print.h"
 
-#include "ui/main/direction.h"
-
 namespace corvald::ui {
 
 namespace {
     constexpr auto kFramed = Border::fixedSingle;
+    constexpr auto kDesignRect = Sizing::designRect;
 } // namespace
 
 const std::array<LabelDesign, 26> kForm1Labels = { {
@@ -26,20 +25,21 @@ const std::array<LabelDesign, 26> kForm1Labels = { {
     { "Label7", &Form1::Label7, kVolumeUnit, { 3240, 240, 210, 195 } },
     { "Label8", &Form1::Label8, "C", { 3360, 840, 105, 195 } },
     { "Label9", &Form1::Label9, "kg/lit", { 3240, 1200, 360, 195 } },
-    { "Label10", &Form1::Label10, "", { 2160, 2160, 975, 375 }, kFramed, false },
+    { "Label10", &Form1::Label10, "", { 2160, 2160, 975, 375 }, kFramed, kDesignRect },
     { "Label11", &Form1::Label11, kVolumeUnit, { 3240, 2880, 210, 195 } },
     { "Label12", &Form1::Label12, kMassUnit, { 3240, 3360, 165, 195 } },
-    { "Label13", &Form1::Label13, "", { 2160, 2640, 975, 375 }, kFramed, false },
-    { "Label14", &Form1::Label14, "", { 2160, 3120, 975, 375 }, kFramed, false },
+    { "Label13", &Form1::Label13, "", { 2160, 2640, 975, 375 }, kFramed, kDesignRect },
+    { "Label14", &Form1::Label14, "", { 2160, 3120, 975, 375 }, kFramed, kDesignRect },
     { "Label15", &Form1::Label15, "o", { 1560, 1080, 75, 150 } },
     { "Label16", &Form1::Label16, "C", { 1680, 1200, 105, 195 } },
     { "Label17", &Form1::Label17, "o", { 3240, 720, 75, 150 } },
     { "Label18", &Form1::Label18, "C", { 1320, 2760, 105, 195 } },
     { "Label19", &Form1::Label19, "o", { 1200, 2640, 75, 150 } },
-    { "Label20", &Form1::Label20, "Label20", { 2160, 720, 975, 255 }, Border::none, false },
-    { "Label21", &Form1::Label21, "Label21", { 2160, 1200, 975, 255 }, Border::none, false },
-    { "Label22", &Form1::Label22, "Label22", { 1440, 2280, 570, 195 }, Border::none, true, false },
-    { "Label23", &Form1::Label23, "", { 2160, 1680, 975, 375 }, kFramed, false },
+    { "Label20", &Form1::Label20, "Label20", { 2160, 720, 975, 255 }, Border::none, kDesignRect },
+    { "Label21", &Form1::Label21, "Label21", { 2160, 1200, 975, 255 }, Border::none, kDesignRect },
+    { "Label22", &Form1::Label22, "Label22", { 1440, 2280, 570, 195 }, Border::none,
+        Sizing::fitsCaption, Visibility::hidden },
+    { "Label23", &Form1::Label23, "", { 2160, 1680, 975, 375 }, kFramed, kDesignRect },
     { "Label24", &Form1::Label24, "Density (air)  at  15", { 120, 1800, 1320, 195 } },
     { "Label25", &Form1::Label25, "o", { 1560, 1680, 75, 150 } },
     { "Label26", &Form1::Label26, "C", { 1680, 1800, 105, 195 } },
@@ -54,9 +54,9 @@ const std::array<ComboDesign, 2> kForm1Combos = { {
 } };
 
 const std::array<OptionDesign, 2> kForm1Options = { {
-    { "Option3", &Form1::Option3, "Vacuum", { 4080, 1560, 1095, 255 }, true,
+    { "Option3", &Form1::Option3, "Vacuum", { 4080, 1560, 1095, 255 }, Selection::selected,
         [](Form1& form, Form1Host& host) { Option3_Click(form, host.messages); } },
-    { "Option4", &Form1::Option4, "Air", { 4080, 2040, 1095, 195 }, false,
+    { "Option4", &Form1::Option4, "Air", { 4080, 2040, 1095, 195 }, Selection::cleared,
         [](Form1& form, Form1Host& host) { Option4_Click(form, host.messages); } },
 } };
 
@@ -69,13 +69,6 @@ const std::array<CommandDesign, 4> kForm1Commands = { {
         [](Form1& form, Form1Host& host) { Command3_Click(form, host.messages); } },
     { "Command4", &Form1::Command4, "Clear", { 4080, 3120, 1095, 375 },
         [](Form1& form, Form1Host&) { Command4_Click(form); } },
-} };
-
-const std::array<DegreeSignDesign, 4> kForm1DegreeSigns = { {
-    { &Form1::Label17, &Form1::Label8, nullptr },
-    { &Form1::Label15, &Form1::Label16, &Form1::Label3 },
-    { &Form1::Label25, &Form1::Label26, &Form1::Label24 },
-    { &Form1::Label19, &Form1::Label18, &Form1::Label5 },
 } };
 
 const std::array<LineDesign, 2> kForm1Rule = { {

@@ -17,15 +17,19 @@ inline constexpr std::string_view kForm1Caption = "CORVALD  Cruide Oils";
 inline constexpr int kForm1ClientWidth = 5400;
 inline constexpr int kForm1ClientHeight = 3690;
 
-// A fit label sizes itself to its caption; the design rectangle holds its design text.
+// A label fitting its caption sizes itself to the caption; the design rectangle
+// holds its design text.
+enum class Sizing { fitsCaption, designRect };
+enum class Visibility { shown, hidden };
+
 struct LabelDesign {
     std::string_view name;
     Label Form1::*control;
     std::string_view caption;
     Rect rect;
     Border border = Border::none;
-    bool fit = true;
-    bool visible = true;
+    Sizing sizing = Sizing::fitsCaption;
+    Visibility visibility = Visibility::shown;
 };
 
 struct TextDesign {
@@ -49,12 +53,14 @@ struct ComboDesign {
     PickListDesign list;
 };
 
+enum class Selection { selected, cleared };
+
 struct OptionDesign {
     std::string_view name;
     OptionButton Form1::*control;
     std::string_view caption;
     Rect rect;
-    bool value;
+    Selection initially;
     ClickHandler click;
 };
 
@@ -84,15 +90,6 @@ extern const TextDesign kText1Design;
 extern const std::array<ComboDesign, 2> kForm1Combos;
 extern const std::array<OptionDesign, 2> kForm1Options;
 extern const std::array<CommandDesign, 4> kForm1Commands;
-// A degree sign: the raised "o", the "C" after it, and the row caption that the
-// sign completes (null where the sign is the unit of an input).
-struct DegreeSignDesign {
-    Label Form1::*mark;
-    Label Form1::*letter;
-    Label Form1::*caption;
-};
-
-extern const std::array<DegreeSignDesign, 4> kForm1DegreeSigns;
 extern const std::array<LineDesign, 2> kForm1Rule; // Line1(1), then Line1(0)
 extern const std::array<MenuDesign, 3> kForm1Menus;
 // The Tab order; the window opens with the focus on the first.

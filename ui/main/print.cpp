@@ -1,5 +1,8 @@
 #include "ui/main/print.h"
 
+#include "ui/main/form1_design.h"
+#include "ui/main/form1_rows.h"
+
 #include <array>
 #include <functional>
 #include <stdexcept>
@@ -25,14 +28,20 @@ namespace {
 
     constexpr std::array kCommands
         = { &Form1::Command1, &Form1::Command2, &Form1::Command3, &Form1::Command4 };
-    constexpr std::array kFramedResults = { &Form1::Label10, &Form1::Label13, &Form1::Label14 };
-    // Every label and option button that stands on the window's background, in order.
-    constexpr std::array kBackgroundLabels
-        = { &Form1::Label1, &Form1::Label2, &Form1::Label3, &Form1::Label4, &Form1::Label5,
-              &Form1::Label6, &Form1::Label7, &Form1::Label8, &Form1::Label9, &Form1::Label10,
-              &Form1::Label11, &Form1::Label12, &Form1::Label13, &Form1::Label14, &Form1::Label15,
-              &Form1::Label16, &Form1::Label17, &Form1::Label18, &Form1::Label19, &Form1::Label20,
-              &Form1::Label21, &Form1::Label23, &Form1::Label24, &Form1::Label25, &Form1::Label26 };
+    // The framed result boxes; the density in air's box is dressed on its own, last.
+    constexpr std::array kFramedResults
+        = { kFactorRow.result, kVolume15Row.result, kResultRow.result };
+
+    // Every label that stands on the window's background, in design order: all
+    // labels of the window's rows (the hidden density used is none of them).
+    std::vector<Label Form1::*> backgroundLabels()
+    {
+        std::vector<Label Form1::*> labels;
+        for (const LabelDesign& design : kForm1Labels)
+            if (isRowLabel(design.control))
+                labels.push_back(design.control);
+        return labels;
+    }
     constexpr std::array kBackgroundOptions = { &Form1::Option3, &Form1::Option4 };
 
     // The properties that the print dress changes, with the values of one dress.
@@ -43,8 +52,14 @@ namespace {
         bool copyPickLists; // the print dress shows the pick lists' texts in Label20 and Label21
     };
 
-    constexpr Dress kPrintDress { SystemColor::windowBackground, false, Border::none, true };
-    constexpr Dress kNormalDress { SystemColor::buttonFace, true, Border::fixedSingle, false };
+    constexpr Dress kPrintDress { .background = SystemColor::windowBackground,
+        .controlsShown = false,
+        .border = Border::none,
+        .copyPickLists = true };
+    constexpr Dress kNormalDress { .background = SystemColor::buttonFace,
+        .controlsShown = true,
+        .border = Border::fixedSingle,
+        .copyPickLists = false };
 
     void appendDress(std::vector<Step>& steps, Form1& form, const Dress& dress)
     {
@@ -62,13 +77,14 @@ namespace {
         if (dress.copyPickLists)
             steps.emplace_back([&form] { form.Label21.Caption = form.Combo2.Text; });
         steps.emplace_back([&form, dress] { form.Combo1.Visible = dress.controlsShown; });
-        for (auto label : kBackgroundLabels)
+        for (auto label : backgroundLabels())
             steps.emplace_back(
                 [&form, dress, label] { (form.*label).BackColor = dress.background; });
         for (auto option : kBackgroundOptions)
             steps.emplace_back(
                 [&form, dress, option] { (form.*option).BackColor = dress.background; });
-        steps.emplace_back([&form, dress] { form.Label23.BorderStyle = dress.border; });
+        steps.emplace_back(
+            [&form, dress] { (form.*kDensityInAirRow.result).BorderStyle = dress.border; });
     }
 
     std::vector<Step> printSteps(Form1& form, WindowPicturePrinter& printer)

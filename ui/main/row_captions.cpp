@@ -16,28 +16,16 @@ namespace {
 
 } // namespace
 
-RowCaption quantityRow(const Form1& form) { return { form.Label1.Caption, form.Label7.Caption }; }
-
-RowCaption temperatureRow(const Form1& form) { return { form.Label2.Caption, kDegreesCelsius }; }
-
-RowCaption densityRow(const Form1& form)
+RowCaption rowCaption(const Form1& form, const RowDesign& row)
 {
-    return { withDegreeSign(form.Label3.Caption), form.Label9.Caption };
+    const std::string& caption = (form.*row.caption).Caption;
+    if (row.degree.place == DegreePlace::asUnit)
+        return { caption, kDegreesCelsius };
+    const std::string unit = row.unit ? (form.*row.unit).Caption : std::string();
+    if (row.degree.place == DegreePlace::afterCaption)
+        return { withDegreeSign(caption), unit };
+    return { caption, unit };
 }
-
-RowCaption densityInAirRow(const Form1& form)
-{
-    return { withDegreeSign(form.Label24.Caption), form.Label9.Caption };
-}
-
-RowCaption factorRow(const Form1& form) { return { form.Label4.Caption, "" }; }
-
-RowCaption volume15Row(const Form1& form)
-{
-    return { withDegreeSign(form.Label5.Caption), form.Label11.Caption };
-}
-
-RowCaption resultRow(const Form1& form) { return { form.Label6.Caption, form.Label12.Caption }; }
 
 std::string spokenName(const RowCaption& row)
 {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/main/form1.h"
+#include "ui/main/form1_rows.h"
 
 #include <string>
 #include <string_view>
@@ -16,13 +17,7 @@ struct RowCaption {
     std::string unit; // empty where the row has none
 };
 
-RowCaption quantityRow(const Form1& form); // Text1
-RowCaption temperatureRow(const Form1& form); // Combo1
-RowCaption densityRow(const Form1& form); // Combo2
-RowCaption densityInAirRow(const Form1& form); // Label23
-RowCaption factorRow(const Form1& form); // Label10
-RowCaption volume15Row(const Form1& form); // Label13
-RowCaption resultRow(const Form1& form); // Label14
+RowCaption rowCaption(const Form1& form, const RowDesign& row);
 
 // "caption (unit)", or the caption alone.
 std::string spokenName(const RowCaption& row);

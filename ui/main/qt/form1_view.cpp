@@ -1,19 +1,18 @@
 #include "ui/main/qt/form1_view.h"
 
 #include "ui/main/form1_design.h"
+#include "ui/main/form1_rows.h"
 #include "ui/main/qt/field_guard.h"
 #include "ui/main/qt/field_style.h"
 #include "ui/main/qt/form1_accessible.h"
 #include "ui/main/qt/pick_list_box.h"
 #include "ui/main/qt/pick_list_model.h"
-#include "ui/main/qt/result_boxes.h"
 #include "ui/main/qt/value_box.h"
-#include "ui/main/row_captions.h"
+#include "ui/main/qt/widget_updates.h"
 #include "ui/shared/qt/design_geometry.h"
 #include "ui/shared/qt/qt_text.h"
 #include "ui/shared/qt/window_fonts.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +21,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <tuple>
 
 namespace corvald::ui::qt {
 
@@ -31,48 +29,11 @@ namespace {
     constexpr int kPopupItems = 12;
     constexpr QChar kDegreeSign = QChar(0x00B0);
 
-    QColor colorOf(SystemColor color, const QPalette& palette)
-    {
-        return color == SystemColor::windowBackground ? palette.color(QPalette::Base)
-                                                      : palette.color(QPalette::Button);
-    }
-
-    // The colour is taken from the colour scheme, not from the widget's own palette,
-    // which holds the colour last written.
-    void setBackground(QWidget* widget, SystemColor color)
-    {
-        QPalette palette = widget->palette();
-        const QColor wanted = colorOf(color, QApplication::palette(widget));
-        if (palette.color(widget->backgroundRole()) == wanted)
-            return;
-        palette.setColor(widget->backgroundRole(), wanted);
-        widget->setPalette(palette);
-    }
-
-    int frameStyleOf(Border border)
-    {
-        return border == Border::fixedSingle ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame;
-    }
-
-    void setFrameIfChanged(QLabel* label, Border border)
-    {
-        if (label->frameStyle() != frameStyleOf(border))
-            label->setFrameStyle(frameStyleOf(border));
-    }
-
     // Only the selected option button is a Tab stop, so Tab and Shift+Tab both
     // enter the group on the choice in force.
     void setTabStop(QWidget* widget, bool isTabStop)
     {
         widget->setFocusPolicy(isTabStop ? Qt::StrongFocus : Qt::ClickFocus);
-    }
-
-    const DegreeSignDesign* degreeSignOf(Label Form1::*letter)
-    {
-        for (const DegreeSignDesign& sign : kForm1DegreeSigns)
-            if (sign.letter == letter)
-                return &sign;
-        return nullptr;
     }
 
     const LabelDesign& designOf(Label Form1::*label)
@@ -81,81 +42,13 @@ namespace {
             [label](const LabelDesign& design) { return design.control == label; });
     }
 
-    bool isDegreeMark(Label Form1::*label)
-    {
-        for (const DegreeSignDesign& sign : kForm1DegreeSigns)
-            if (sign.mark == label)
-                return true;
-        return false;
-    }
-
-    // The labels that hold the pick lists' texts for the printed page lie under the
-    // pick lists; each is hidden while its pick list is shown, so that nothing of it
-    // shows through the pick list's rounded corners.
+    // The holders of the pick lists' texts for the printed page lie under the
+    // pick lists; each is hidden while its pick list is shown, so that nothing of
+    // it shows through the pick list's rounded corners.
     bool isUnderShownPickList(const Form1& form, Label Form1::*label)
     {
-        constexpr std::pair<Label Form1::*, ComboBox Form1::*> kHolders[]
-            = { { &Form1::Label20, &Form1::Combo1 }, { &Form1::Label21, &Form1::Combo2 } };
-        for (const auto& [holder, list] : kHolders)
-            if (holder == label)
-                return (form.*list).Visible;
-        return false;
-    }
-
-    // The result boxes, each with the caption label of its row and the row's caption and unit.
-    struct ResultRow {
-        Label Form1::*caption;
-        Label Form1::*result;
-        RowCaption (*row)(const Form1&);
-    };
-    constexpr ResultRow kResultRows[] = {
-        { &Form1::Label24, &Form1::Label23, densityInAirRow },
-        { &Form1::Label4, &Form1::Label10, factorRow },
-        { &Form1::Label5, &Form1::Label13, volume15Row },
-        { &Form1::Label6, &Form1::Label14, resultRow },
-    };
-
-    // Labels a screen reader passes over: the degree signs drawn beside the
-    // captions (the names of their rows say "°C"), the holders that the pick
-    // lists cover, and the hidden density used.
-    constexpr Label Form1::*kUnspokenLabels[] = {
-        &Form1::Label8,
-        &Form1::Label15,
-        &Form1::Label16,
-        &Form1::Label17,
-        &Form1::Label18,
-        &Form1::Label19,
-        &Form1::Label20,
-        &Form1::Label21,
-        &Form1::Label22,
-        &Form1::Label25,
-        &Form1::Label26,
-    };
-
-    void setAccessibleNameIfChanged(QWidget* widget, const QString& name)
-    {
-        if (widget->accessibleName() != name)
-            widget->setAccessibleName(name);
-    }
-
-    // Replaces the whole text as one edit, so that the operator's Ctrl+Z
-    // brings back what a command emptied (setText would drop the history).
-    void replaceText(QLineEdit* field, const QString& text)
-    {
-        if (field->text() == text)
-            return;
-        field->selectAll();
-        field->insert(text);
-    }
-
-    // Returns whether the text changed.
-    template <class Widget> bool setTextIfChanged(Widget* widget, const std::string& text)
-    {
-        const QString wanted = toQString(text);
-        if (widget->text() == wanted)
-            return false;
-        widget->setText(wanted);
-        return true;
+        const auto list = pickListOver(label);
+        return list && (form.*list).Visible;
     }
 
 } // namespace
@@ -193,8 +86,8 @@ void Form1View::createLabels()
 void Form1View::createInputs()
 {
     text1_ = new QLineEdit(this);
-    text1_->setObjectName(toQString(kText1Design.name));
     useFieldStyle(*text1_);
+    text1_->setObjectName(toQString(kText1Design.name));
     text1_->setGeometry(pixels(kText1Design.rect));
     guardField(*text1_, *text1_);
     // Every change of the text reaches the model, also one made through the
@@ -278,7 +171,7 @@ QRadioButton* Form1View::optionButton(OptionButton Form1::*option) const
 int Form1View::fitWidth(std::string_view caption, const QFont& font) const
 {
     for (const LabelDesign& design : kForm1Labels)
-        if (design.fit && design.caption == caption)
+        if (design.sizing == Sizing::fitsCaption && design.caption == caption)
             return design.rect.width / kTwipsPerPixel;
     return QFontMetrics(font).horizontalAdvance(toQString(caption)) + 1;
 }
@@ -289,9 +182,9 @@ void Form1View::showLabel(std::size_t index)
     const Label& model = form_.*design.control;
     auto* widget = labels_[index];
     setFrameIfChanged(widget, model.BorderStyle);
-    if (const DegreeSignDesign* sign = degreeSignOf(design.control))
-        showDegreeSign(*sign, *widget);
-    else if (!design.fit)
+    if (const RowDesign* row = rowWithDegreeLetter(design.control))
+        showDegreeSign(row->degree, *widget);
+    else if (design.sizing == Sizing::designRect)
         showValue(*widget, toQString(model.Caption), font());
     else if (setTextIfChanged(widget, model.Caption))
         widget->resize(fitWidth(model.Caption, widget->font()), pixels(design.rect).height());
@@ -303,17 +196,18 @@ void Form1View::showLabel(std::size_t index)
 // A degree sign is drawn as one caption, "°C", in the window's font: right after
 // the text of the caption it completes, or where its raised "o" stands when it is
 // the unit of an input. The "o" itself is not drawn.
-void Form1View::showDegreeSign(const DegreeSignDesign& sign, QLabel& letter)
+void Form1View::showDegreeSign(const DegreeSign& sign, QLabel& letter)
 {
     const QString text = kDegreeSign + toQString((form_.*sign.letter).Caption);
     const QFontMetrics metrics(letter.font());
     const QRect letterRect = pixels(designOf(sign.letter).rect);
     int left = pixels(designOf(sign.mark).rect).left();
-    if (sign.caption) {
-        QString caption = toQString((form_.*sign.caption).Caption);
+    if (sign.place == DegreePlace::afterCaption) {
+        const RowDesign& row = *rowWithDegreeLetter(sign.letter);
+        QString caption = toQString((form_.*row.caption).Caption);
         if (!caption.endsWith(QLatin1Char(' ')))
             caption += QLatin1Char(' ');
-        left = pixels(designOf(sign.caption).rect).left() + metrics.horizontalAdvance(caption);
+        left = pixels(designOf(row.caption).rect).left() + metrics.horizontalAdvance(caption);
     }
     const QRect shown(
         left, letterRect.top(), metrics.horizontalAdvance(text) + 1, letterRect.height());
@@ -323,63 +217,12 @@ void Form1View::showDegreeSign(const DegreeSignDesign& sign, QLabel& letter)
         letter.setGeometry(shown);
 }
 
-// Each input is labelled by its row caption: a screen reader on Linux names an
-// input by the label that has it as buddy.
-void Form1View::labelInputs()
-{
-    label(&Form1::Label1)->setBuddy(text1_);
-    label(&Form1::Label2)->setBuddy(combos_[0]);
-    label(&Form1::Label3)->setBuddy(combos_[1]);
-}
-
-void Form1View::makeResultsSelectable()
-{
-    std::vector<QLabel*> boxes;
-    for (const ResultRow& row : kResultRows)
-        boxes.push_back(label(row.result));
-    new ResultBoxes(*this, std::move(boxes));
-}
-
-bool Form1View::isSpoken(const QWidget* child) const
-{
-    return std::none_of(std::begin(kUnspokenLabels), std::end(kUnspokenLabels),
-        [&](Label Form1::*member) { return label(member) == child; });
-}
-
 QLabel* Form1View::label(Label Form1::*member) const
 {
     for (std::size_t i = 0; i < labels_.size(); ++i)
         if (kForm1Labels[i].control == member)
             return labels_[i];
     return nullptr;
-}
-
-// What a screen reader says of each input and result. An input is named by its
-// row caption and unit, and so is the label that has it as buddy (screen readers
-// on Linux name a pick list by that label); a result by its caption, value and
-// unit. A caption label speaks the degree sign drawn beside it.
-void Form1View::showSpokenNames()
-{
-    const std::tuple<Label Form1::*, QWidget*, RowCaption> inputs[] = {
-        { &Form1::Label1, text1_, quantityRow(form_) },
-        { &Form1::Label2, combos_[0], temperatureRow(form_) },
-        { &Form1::Label3, combos_[1], densityRow(form_) },
-    };
-    for (const auto& [caption, input, row] : inputs) {
-        const QString name = toQString(spokenName(row));
-        setAccessibleNameIfChanged(input, name);
-        setAccessibleNameIfChanged(label(caption), name);
-        if (auto* combo = qobject_cast<QComboBox*>(input))
-            setAccessibleNameIfChanged(combo->lineEdit(), name);
-    }
-    for (const ResultRow& result : kResultRows) {
-        const RowCaption row = result.row(form_);
-        setAccessibleNameIfChanged(label(result.caption), toQString(row.caption));
-        const QString whole = toQString((form_.*result.result).Caption);
-        setAccessibleNameIfChanged(
-            label(result.result), toQString(spokenResult(row, whole.toStdString())));
-        label(result.result)->setAccessibleDescription(whole);
-    }
 }
 
 void Form1View::showModel()

@@ -6,6 +6,7 @@
 
 #include "ui/main/form1.h"
 #include "ui/main/form1_design.h"
+#include "ui/main/form1_rows.h"
 
 #include <QWidget>
 
@@ -42,7 +43,8 @@ private:
     void createInputs();
     void createButtons();
     void showLabel(std::size_t index);
-    void showDegreeSign(const DegreeSignDesign& sign, QLabel& letter);
+    void showDegreeSign(const DegreeSign& sign, QLabel& letter);
+    QWidget* inputOf(const RowDesign& row) const;
     void labelInputs();
     void makeResultsSelectable();
     void showSpokenNames();
