@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -52,7 +53,7 @@ bool ResultBoxes::eventFilter(QObject* watched, QEvent* event)
 {
     QLabel* box = boxOf(watched);
     if (event->type() == QEvent::MouseButtonPress)
-        deselectAllBut(box);
+        deselectAllBut(box ? box : boxUnder(watched, *static_cast<QMouseEvent*>(event)));
     if (box && event->type() == QEvent::ContextMenu) {
         showCopyMenu(*box, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
@@ -81,6 +82,13 @@ QLabel* ResultBoxes::boxOf(const QObject* watched) const
     return found == boxes_.end() ? nullptr : *found;
 }
 
+// A press that a box leaves to the area (the right button's) still falls on the box.
+QLabel* ResultBoxes::boxUnder(QObject* watched, const QMouseEvent& press) const
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return widget ? boxOf(widget->childAt(press.position().toPoint())) : nullptr;
+}
+
 QLabel* ResultBoxes::selectedBox() const
 {
     const auto found = std::find_if(
@@ -94,8 +102,8 @@ void ResultBoxes::showCopyMenu(QLabel& box, QPoint at)
     QAction* copyAction = menu.addAction(QStringLiteral("Copy"));
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setEnabled(!wholeValue(box).isEmpty());
-    if (menu.exec(at) == copyAction)
-        copy(box);
+    connect(copyAction, &QAction::triggered, this, [&box] { copy(box); });
+    menu.exec(at);
 }
 
 } // namespace corvald::ui::qt

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QLabel;
+class QMouseEvent;
 class QWidget;
 
 namespace corvald::ui::qt {
@@ -28,6 +29,7 @@ protected:
 private:
     void deselectAllBut(const QLabel* kept);
     QLabel* boxOf(const QObject* watched) const;
+    QLabel* boxUnder(QObject* watched, const QMouseEvent& press) const;
     QLabel* selectedBox() const;
     void showCopyMenu(QLabel& box, QPoint at);
 
