@@ -1,5 +1,6 @@
 #include "app/window_session.h"
 
+#include "project_identity.h"
 #include "ui/main/qt/form1_view.h"
 #include "ui/main/qt/window_icon.h"
 #include "ui/shared/qt/qt_text.h"
@@ -22,7 +23,7 @@ void prepareApplication()
     QApplication::setApplicationName(ui::qt::toQString(ui::kApplicationTitle));
     // The desktop entry's name: the Wayland app id, by which a dock finds the
     // entry and its icon (on X11 the entry's StartupWMClass names the class).
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvald.Corvald"));
+    QGuiApplication::setDesktopFileName(ui::qt::toQString(kApplicationId));
     QApplication::setWindowIcon(ui::qt::windowIcon());
     QApplication::setFont(ui::qt::windowFont()); // one face for the menus, windows and messages
 }

@@ -238,7 +238,7 @@ double roundToDecimals(double x, int decimals)
     return valueOf(roundedToDecimals(significantDigits(finite(x)), decimals, Tie::toEven));
 }
 
-double captionValue(double x)
+double writtenValue(double x)
 {
     const DecimalDigits d = significantDigits(finite(x));
     return d.leadingExponent() < kSignificantDigits ? valueOf(d) : readNumber(writeNumber(x));

@@ -34,10 +34,10 @@ double roundToFourDecimals(double x);
 std::string fixedDecimals(double x, int decimals);
 double roundToDecimals(double x, int decimals);
 
-// x as a caption holds it: readNumber(writeNumber(x)), the double nearest to
+// x as its written text reads back: readNumber(writeNumber(x)), the double nearest to
 // its 15 significant digits, found without writing the text where it can be.
 // Raises Overflow as writeNumber does.
-double captionValue(double x);
+double writtenValue(double x);
 
 // x with exactly `decimals` digits after the point, rounded half away from zero
 // on its 15-digit form, the whole digits grouped in threes with ",", a negative

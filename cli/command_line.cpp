@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "ui/main/direction.h"
+
 #include <array>
 #include <getopt.h>
 #include <optional>
@@ -196,11 +198,12 @@ namespace {
 
 } // namespace
 
+// A direction is named by the unit of what is entered, as the window's Label7 shows it.
 bool parseDirection(std::string_view text, Direction& direction)
 {
-    if (text != "m3" && text != "mt")
+    if (text != ui::kVolumeUnit && text != ui::kMassUnit)
         return false;
-    direction = text == "mt" ? Direction::massToVolume : Direction::volumeToMass;
+    direction = text == ui::kMassUnit ? Direction::massToVolume : Direction::volumeToMass;
     return true;
 }
 
@@ -214,7 +217,7 @@ bool parseBasis(std::string_view text, Basis& basis)
 
 std::string_view directionName(Direction direction)
 {
-    return direction == Direction::massToVolume ? "mt" : "m3";
+    return direction == Direction::massToVolume ? ui::kMassUnit : ui::kVolumeUnit;
 }
 
 std::string_view basisName(Basis basis) { return basis == Basis::air ? "air" : "vacuum"; }

@@ -2,7 +2,6 @@
 
 #include "cli/csv_field.h"
 #include "cli/csv_reader.h"
-#include "cli/direct_calculation.h"
 #include "cli/json_text.h"
 #include "cli/report.h"
 #include "cli/window_calculation.h"
@@ -68,7 +67,7 @@ namespace {
         WindowInput input;
         std::string_view fromText, basisText; // into the record, while it is read
         std::optional<Rejection> rejection;
-        ShownResults results;
+        ui::RunCaptions run; // the window's captions after the run
     };
 
     Rejection rowError(std::size_t line, const std::string& what)
@@ -107,10 +106,7 @@ namespace {
         row.input.basis = defaults.basis;
         row.fromText = row.basisText = {};
         row.rejection.reset();
-        row.results.densityInAir.clear();
-        row.results.factor.clear();
-        row.results.volume15.clear();
-        row.results.result.clear();
+        row.run = {};
     }
 
     void compute(CsvRecord& record, const Layout& layout, const WindowInput& defaults, Row& row)
@@ -129,17 +125,15 @@ namespace {
         readInputs(record, layout, row);
         if (row.rejection)
             return;
-        if (auto direct = directCalculation(row.input)) {
-            row.results = std::move(*direct);
-            return;
-        }
-        WindowOutcome window = calculateOnFreshWindow(row.input); // to show its message
-        row.rejection = std::move(window.rejection);
-        if (!row.rejection) {
-            const WindowResults& r = window.results;
-            row.results = { r.densityInAir, r.factor, r.volume15, r.result,
-                row.input.direction == Direction::massToVolume ? ui::kVolumeUnit : ui::kMassUnit };
-        }
+        row.run = ui::calculationRun(freshWindowInputs(row.input));
+        if (row.run.message)
+            row.rejection = Rejection { std::string(row.run.message->title),
+                std::string(row.run.message->prompt) };
+    }
+
+    std::string_view resultUnit(const Row& row)
+    {
+        return row.input.direction == Direction::massToVolume ? ui::kVolumeUnit : ui::kMassUnit;
     }
 
     // A column as echoed: the row's own text, or the name of the default for a
@@ -176,9 +170,10 @@ namespace {
             appendSpreadsheetSafe(line, echoed(row, layout, column));
             line += ',';
         }
-        for (const std::string* result : { &row.results.densityInAir, &row.results.factor,
-                 &row.results.volume15, &row.results.result }) {
-            appendUngrouped(line, *result);
+        const ui::RunCaptions& r = row.run;
+        for (const auto* result : { &r.densityInAir, &r.factor, &r.volume15, &r.result }) {
+            if (!row.rejection)
+                appendUngrouped(line, result->value());
             line += ',';
         }
         if (row.rejection)
@@ -201,11 +196,12 @@ namespace {
             line += ", \"prompt\": ";
             appendJsonString(line, row.rejection->prompt);
         } else {
-            line += ", \"density_air\": " + jsonNumber(row.results.densityInAir)
-                + ", \"vcf\": " + jsonNumber(row.results.factor)
-                + ", \"volume_15\": " + jsonNumber(row.results.volume15)
-                + ", \"result\": " + jsonNumber(row.results.result) + ", \"result_unit\": ";
-            appendJsonString(line, row.results.resultUnit);
+            const ui::RunCaptions& r = row.run;
+            line += ", \"density_air\": " + jsonNumber(r.densityInAir.value())
+                + ", \"vcf\": " + jsonNumber(r.factor.value())
+                + ", \"volume_15\": " + jsonNumber(r.volume15.value())
+                + ", \"result\": " + jsonNumber(r.result.value()) + ", \"result_unit\": ";
+            appendJsonString(line, resultUnit(row));
         }
         line += "}\n";
     }

@@ -15,7 +15,7 @@ Outcome crudeOutcome(const WindowOutcome& window)
 {
     if (window.rejection)
         return { window.rejection, {} };
-    const WindowResults& r = window.results;
+    const WindowCaptions& r = window.results;
     Outcome outcome { std::nullopt,
         { shown("density_air", r.densityInAirRow, r.densityInAir),
             shown("vcf", r.factorRow, r.factor), shown("volume_15", r.volume15Row, r.volume15),

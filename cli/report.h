@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/outcome.h"
+#include "ui/main/calculation_run.h"
 
 #include <iosfwd>
 #include <string>
@@ -10,8 +11,7 @@
 namespace corvald::cli {
 
 inline constexpr std::string_view kProgramName = "corvald-calc";
-// The window's title for an input it rejects, which the other modes take over.
-inline constexpr std::string_view kCheckInput = "Check inputed value";
+using ui::kCheckInput;
 
 // "Caption  shown unit", one line per result.
 std::string textReport(const Outcome& outcome);

@@ -1,5 +1,7 @@
 #include "cli/usage.h"
 
+#include "project_identity.h"
+
 namespace corvald::cli {
 
 const std::string_view kVersion = "corvald-calc (CORVALD) " CORVALD_VERSION "\n";

@@ -17,7 +17,7 @@ namespace {
         std::optional<Rejection> rejection;
     };
 
-    WindowResults resultsOf(const ui::Form1& form)
+    WindowCaptions resultsOf(const ui::Form1& form)
     {
         return { form.Label23.Caption, form.Label10.Caption, form.Label13.Caption,
             form.Label14.Caption, ui::rowCaption(form, ui::kDensityInAirRow),
@@ -39,6 +39,18 @@ WindowOutcome calculateOnFreshWindow(const WindowInput& input)
     ReportedMessage message;
     ui::Command3_Click(form, message);
     return { message.rejection, resultsOf(form) };
+}
+
+ui::RunInputs freshWindowInputs(const WindowInput& input)
+{
+    static const ui::Form1 fresh;
+    return { .quantity = input.quantity,
+        .temperature = input.temperature,
+        .density = input.density,
+        .previousDensityUsed = fresh.Label22.Caption,
+        .direction = input.direction,
+        .basis = input.basis,
+        .messages = ui::MessageSet::standard };
 }
 
 } // namespace corvald::cli

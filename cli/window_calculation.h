@@ -3,6 +3,7 @@
 // density basis chosen, CALCULATE pressed. Used by the command-line companion.
 #pragma once
 
+#include "ui/main/calculation_run.h"
 #include "ui/main/row_captions.h"
 
 #include <optional>
@@ -10,8 +11,8 @@
 
 namespace corvald::cli {
 
-enum class Direction { volumeToMass, massToVolume };
-enum class Basis { vacuum, air };
+using ui::Basis;
+using ui::Direction;
 
 struct WindowInput {
     std::string quantity;
@@ -28,16 +29,19 @@ struct Rejection {
 
 // The captions as the window shows them after the run, with the row captions
 // and units of the current direction.
-struct WindowResults {
+struct WindowCaptions {
     std::string densityInAir, factor, volume15, result;
     ui::RowCaption densityInAirRow, factorRow, volume15Row, resultRow;
 };
 
 struct WindowOutcome {
     std::optional<Rejection> rejection; // the message box, when the input was rejected
-    WindowResults results;
+    WindowCaptions results;
 };
 
 WindowOutcome calculateOnFreshWindow(const WindowInput& input);
+
+// The inputs of a run on a fresh window, for the calculation without the window.
+ui::RunInputs freshWindowInputs(const WindowInput& input);
 
 } // namespace corvald::cli

@@ -91,7 +91,7 @@ namespace {
             EXPECT_EQ(writeNumber(readNumber(writeNumber(x))), writeNumber(x)) << x;
     }
 
-    TEST(CaptionValue, IsTheValueWrittenAndReadBack)
+    TEST(WrittenValue, IsTheValueWrittenAndReadBack)
     {
         std::mt19937_64 draw(10);
         std::uniform_real_distribution<double> exponent(-30, 40), mantissa(1, 10);
@@ -101,14 +101,14 @@ namespace {
                 if (!std::isfinite(x) || std::fabs(x) >= 1e308)
                     continue;
                 const double expected = readNumber(writeNumber(x));
-                ASSERT_EQ(captionValue(x), expected) << std::hexfloat << x;
-                ASSERT_EQ(std::signbit(captionValue(x)), std::signbit(expected)) << x;
+                ASSERT_EQ(writtenValue(x), expected) << std::hexfloat << x;
+                ASSERT_EQ(std::signbit(writtenValue(x)), std::signbit(expected)) << x;
             }
         }
-        EXPECT_EQ(captionValue(-0.0), 0.0);
-        EXPECT_FALSE(std::signbit(captionValue(-0.0)));
-        EXPECT_THROW(captionValue(1.7976931348623157e308), Overflow);
-        EXPECT_THROW(captionValue(std::numeric_limits<double>::infinity()), Overflow);
+        EXPECT_EQ(writtenValue(-0.0), 0.0);
+        EXPECT_FALSE(std::signbit(writtenValue(-0.0)));
+        EXPECT_THROW(writtenValue(1.7976931348623157e308), Overflow);
+        EXPECT_THROW(writtenValue(std::numeric_limits<double>::infinity()), Overflow);
     }
 
     TEST(RoundToFourDecimals, RoundsToTheNearestTenThousandth)

@@ -17,7 +17,7 @@ void Form_Load(FrmAbout& form)
 {
     form.Caption = "About " + std::string(kApplicationName);
     form.lblVersion = "Version " + std::to_string(kVersionMajor) + "."
-        + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+        + std::to_string(kVersionMinor) + "." + std::to_string(kVersionPatch);
     form.lblTitle = kApplicationName;
 }
 

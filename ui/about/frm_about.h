@@ -2,6 +2,8 @@
 // and buttons, with the design values as initial values.
 #pragma once
 
+#include "project_identity.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,9 +11,6 @@ namespace corvald::ui::about {
 
 // The application's own data, as its version information records it.
 inline constexpr std::string_view kApplicationName = "CORVALD";
-inline constexpr int kVersionMajor = CORVALD_VERSION_MAJOR;
-inline constexpr int kVersionMinor = CORVALD_VERSION_MINOR;
-inline constexpr int kVersionRevision = CORVALD_VERSION_PATCH;
 
 struct FrmAbout {
     FrmAbout(); // every text as designed

@@ -3,14 +3,14 @@
 // 15 °C and the mass (or the observed volume), or shows one message box.
 #pragma once
 
+#include "ui/main/calculation_run.h"
 #include "ui/main/form1.h"
 #include "ui/main/host.h"
 
 namespace corvald::ui {
 
-// File > Calculate words two of its messages differently from the buttons.
-enum class MessageSet { standard, menu };
-
+// Runs the calculation on the window's inputs and writes its captions into the
+// model, then shows the message that ended the run, if any.
 void RunCalculation(Form1& form, MessageBoxes& messages, MessageSet set);
 
 void Command3_Click(Form1& form, MessageBoxes& messages); // "CALCULATE"

@@ -11,7 +11,7 @@ namespace {
         EXPECT_EQ(form.lblVersion, "Vertion:");
         Form_Load(form);
         EXPECT_EQ(form.Caption, "About CORVALD");
-        EXPECT_EQ(form.lblVersion, "Version " CORVALD_PROJECT_VERSION);
+        EXPECT_EQ(form.lblVersion, "Version " CORVALD_VERSION);
         EXPECT_EQ(form.lblTitle, "CORVALD");
         EXPECT_EQ(form.cmdSysInfo, "&System Info...");
         EXPECT_EQ(form.lblDisclaimer, "Contact point is:");

@@ -92,7 +92,7 @@ private slots:
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("About CORVALD"));
         QCOMPARE(control<QLabel>(dialog, "lblVersion")->text(),
-            QStringLiteral("Version " CORVALD_PROJECT_VERSION));
+            QStringLiteral("Version " CORVALD_VERSION));
         QCOMPARE(control<QLabel>(dialog, "lblTitle")->text(), QStringLiteral("CORVALD"));
         QVERIFY(!dialog->isModal());
         QCOMPARE(dialog->size(), QSize(362, 268));
@@ -191,7 +191,7 @@ private slots:
         AboutDialog* second = open();
         QVERIFY(second);
         QCOMPARE(control<QLabel>(second, "lblVersion")->text(),
-            QStringLiteral("Version " CORVALD_PROJECT_VERSION));
+            QStringLiteral("Version " CORVALD_VERSION));
     }
 
     void enterOnSystemInfoPressesIt()

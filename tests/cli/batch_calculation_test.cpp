@@ -1,4 +1,4 @@
-#include "cli/direct_calculation.h"
+#include "cli/window_calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,25 +9,27 @@ namespace corvald::cli {
 namespace {
 
     // The batch's calculation without a window gives what a fresh window gives:
-    // the same four captions, or no results where the window shows a message.
+    // the same message, or the same four captions.
     void expectTheWindowsResults(const WindowInput& input)
     {
-        const std::optional<ShownResults> direct = directCalculation(input);
+        const ui::RunCaptions batch = ui::calculationRun(freshWindowInputs(input));
         const WindowOutcome window = calculateOnFreshWindow(input);
         std::ostringstream shown;
         shown << "quantity \"" << input.quantity << "\" temperature \"" << input.temperature
               << "\" density \"" << input.density << "\" "
               << (input.direction == Direction::massToVolume ? "mt " : "m3 ")
               << (input.basis == Basis::air ? "air" : "vacuum");
-        ASSERT_EQ(direct.has_value(), !window.rejection.has_value()) << shown.str();
-        if (!direct)
+        ASSERT_EQ(batch.message.has_value(), window.rejection.has_value()) << shown.str();
+        if (batch.message) {
+            ASSERT_EQ(batch.message->title, window.rejection->title) << shown.str();
+            ASSERT_EQ(batch.message->prompt, window.rejection->prompt) << shown.str();
             return;
-        const WindowResults& r = window.results;
-        ASSERT_EQ(direct->densityInAir, r.densityInAir) << shown.str();
-        ASSERT_EQ(direct->factor, r.factor) << shown.str();
-        ASSERT_EQ(direct->volume15, r.volume15) << shown.str();
-        ASSERT_EQ(direct->result, r.result) << shown.str();
-        ASSERT_EQ(direct->resultUnit, r.resultRow.unit) << shown.str();
+        }
+        const WindowCaptions& r = window.results;
+        ASSERT_EQ(batch.densityInAir, r.densityInAir) << shown.str();
+        ASSERT_EQ(batch.factor, r.factor) << shown.str();
+        ASSERT_EQ(batch.volume15, r.volume15) << shown.str();
+        ASSERT_EQ(batch.result, r.result) << shown.str();
     }
 
     WindowInput input(std::string quantity, std::string temperature, std::string density,
@@ -37,7 +39,7 @@ namespace {
             basis };
     }
 
-    TEST(DirectCalculation, GivesTheWindowsCaptionsAtTheEdgesOfEveryCheck)
+    TEST(BatchCalculation, GivesTheWindowsCaptionsAtTheEdgesOfEveryCheck)
     {
         const char* quantities[] = { "1000", "0", "-0", "-1", "", " ", " 850 ", "+1000", "1E+300",
             "1.5E-05", "999999999999999", "12,5", "x" };
@@ -68,7 +70,7 @@ namespace {
             .append(digits.substr(digits.size() - places));
     }
 
-    TEST(DirectCalculation, GivesTheWindowsCaptionsOverManyRandomInputs)
+    TEST(BatchCalculation, GivesTheWindowsCaptionsOverManyRandomInputs)
     {
         std::mt19937_64 draw(1250);
         auto between = [&draw](long long low, long long high) {
