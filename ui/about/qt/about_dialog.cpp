@@ -3,6 +3,7 @@
 #include "ui/about/frm_about_design.h"
 #include "ui/about/start_sys_info.h"
 #include "ui/shared/qt/design_geometry.h"
+#include "ui/shared/qt/dialog_frame.h"
 #include "ui/shared/qt/qt_text.h"
 #include "ui/shared/qt/window_fonts.h"
 
@@ -20,7 +21,7 @@ namespace {
 } // namespace
 
 AboutDialog::AboutDialog(SysInfoHost& sysInfo)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(nullptr, ui::qt::kDialogFrame)
     , sysInfo_(sysInfo)
 {
     setObjectName(QStringLiteral("frmAbout"));

@@ -1,7 +1,7 @@
 #include "ui/main/qt/field_guard.h"
 
 #include <QApplication>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QToolTip>
 #include <QValidator>
@@ -29,11 +29,18 @@ namespace {
             , field_(field)
         {
         }
+        // A menu or a message box that takes the focus for a moment leaves the
+        // field as it was, caret and selection, as the field itself does.
         bool eventFilter(QObject*, QEvent* event) override
         {
-            if (event->type() == QEvent::FocusOut)
+            if (event->type() == QEvent::FocusOut && !isPassing(*static_cast<QFocusEvent*>(event)))
                 field_.setCursorPosition(0);
             return false;
+        }
+        static bool isPassing(const QFocusEvent& event)
+        {
+            return event.reason() == Qt::PopupFocusReason
+                || event.reason() == Qt::ActiveWindowFocusReason;
         }
 
     private:

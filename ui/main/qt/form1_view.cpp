@@ -3,8 +3,8 @@
 #include "ui/main/form1_design.h"
 #include "ui/main/form1_rows.h"
 #include "ui/main/qt/field_guard.h"
+#include "ui/main/qt/field_style.h"
 #include "ui/main/qt/form1_accessible.h"
-#include "ui/main/qt/option_indicator_style.h"
 #include "ui/main/qt/pick_list_box.h"
 #include "ui/main/qt/pick_list_model.h"
 #include "ui/main/qt/value_box.h"
@@ -86,6 +86,7 @@ void Form1View::createLabels()
 void Form1View::createInputs()
 {
     text1_ = new QLineEdit(this);
+    useFieldStyle(*text1_);
     text1_->setObjectName(toQString(kText1Design.name));
     text1_->setGeometry(pixels(kText1Design.rect));
     guardField(*text1_, *text1_);
@@ -97,9 +98,10 @@ void Form1View::createInputs()
 
     for (std::size_t i = 0; i < combos_.size(); ++i) {
         const ComboDesign& design = kForm1Combos[i];
-        auto* combo = new PickListBox(this);
+        auto* combo = new PickListBox(design.list, this);
         combo->setObjectName(toQString(design.name));
         combo->setEditable(true);
+        useFieldStyle(*combo);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr); // the operator's text stands as typed
         // The rectangle is fixed: nothing sizes the box to its thousands of items.
@@ -121,14 +123,12 @@ void Form1View::createInputs()
 void Form1View::createButtons()
 {
     auto* basis = new QButtonGroup(this);
-    auto* indicatorStyle = new OptionIndicatorStyle;
-    indicatorStyle->setParent(this);
     for (std::size_t i = 0; i < options_.size(); ++i) {
         const OptionDesign& design = kForm1Options[i];
         auto* option = new QRadioButton(this);
         option->setObjectName(toQString(design.name));
         option->setAutoFillBackground(true);
-        option->setStyle(indicatorStyle);
+        useFieldStyle(*option);
         option->setGeometry(pixels(design.rect));
         basis->addButton(option);
         connect(option, &QRadioButton::clicked, this,

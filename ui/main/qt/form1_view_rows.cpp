@@ -3,6 +3,7 @@
 #include "ui/main/qt/form1_view.h"
 
 #include "ui/main/form1_rows.h"
+#include "ui/main/qt/result_boxes.h"
 #include "ui/main/qt/widget_updates.h"
 #include "ui/main/row_captions.h"
 #include "ui/shared/qt/qt_text.h"
@@ -10,6 +11,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <vector>
 
 namespace corvald::ui::qt {
 
@@ -32,17 +35,14 @@ void Form1View::labelInputs()
             label(row.caption)->setBuddy(inputOf(row));
 }
 
-// The operator can select a result with the mouse and copy it; the boxes take
-// no focus, so the Tab order and the button that Enter presses stay as they are.
+// The operator can select a result with the mouse and copy it (ResultBoxes).
 void Form1View::makeResultsSelectable()
 {
-    for (const RowDesign& row : kForm1Rows) {
-        if (!row.result)
-            continue;
-        QLabel* result = label(row.result);
-        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        result->setFocusPolicy(Qt::NoFocus);
-    }
+    std::vector<QLabel*> boxes;
+    for (const RowDesign& row : kForm1Rows)
+        if (row.result)
+            boxes.push_back(label(row.result));
+    new ResultBoxes(*this, std::move(boxes));
 }
 
 bool Form1View::isSpoken(const QWidget* child) const

@@ -2,6 +2,8 @@
 
 #include "ui/main/form1_design.h"
 #include "ui/main/qt/form1_view.h"
+#include "ui/main/qt/menu_keys.h"
+#include "ui/shared/qt/design_geometry.h"
 #include "ui/shared/qt/qt_text.h"
 
 #include <QMenuBar>
@@ -44,6 +46,7 @@ MainWindow::MainWindow(Form1& form, Form1Host& host)
     setWindowTitle(toQString(form_.Caption));
     setCentralWidget(view_);
     createMenus();
+    reachMenusByF10(*menuBar());
     wireButtons();
     resize(kForm1ClientWidth / kTwipsPerPixel,
         kForm1ClientHeight / kTwipsPerPixel + menuBar()->sizeHint().height());
@@ -90,6 +93,11 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!focusSet_) {
+        // Some styles give the menu bar a pixel more than its size hint: the
+        // client area opens at its design size whatever the style.
+        const QSize design(kForm1ClientWidth / kTwipsPerPixel, kForm1ClientHeight / kTwipsPerPixel);
+        if (view_->size() != design)
+            resize(size() + design - view_->size());
         view_->initialFocus()->setFocus();
         focusSet_ = true;
     }

@@ -1,7 +1,11 @@
 #include "ui/main/qt/pick_list_box.h"
 
+#include "ui/main/pick_list_step.h"
+#include "ui/shared/qt/qt_text.h"
+
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWheelEvent>
 
 namespace corvald::ui::qt {
@@ -16,16 +20,50 @@ namespace {
         return key == Qt::Key_Return || key == Qt::Key_Enter;
     }
 
+    // The step of a key that moves through the closed list, or 0.
+    int stepOf(const QKeyEvent& event)
+    {
+        if (event.modifiers() & ~Qt::KeypadModifier)
+            return 0;
+        switch (event.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_PageUp:
+            return -1;
+        case Qt::Key_Down:
+        case Qt::Key_PageDown:
+            return 1;
+        default:
+            return 0;
+        }
+    }
+
 } // namespace
 
-PickListBox::PickListBox(QWidget* parent)
+PickListBox::PickListBox(const PickListDesign& list, QWidget* parent)
     : QComboBox(parent)
+    , list_(list)
 {
     setFocusPolicy(Qt::StrongFocus); // the wheel neither takes the focus nor a value
 }
 
 // A turn of the wheel over a closed list is no pick: it goes to the window.
 void PickListBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+void PickListBox::keyPressEvent(QKeyEvent* event)
+{
+    const int step = stepOf(*event);
+    if (step == 0 || !lineEdit()) {
+        QComboBox::keyPressEvent(event);
+        return;
+    }
+    const int item = steppedItem(list_, toStdString(currentText()), step);
+    const QString text = toQString(list_.item(item));
+    if (text != currentText()) {
+        lineEdit()->selectAll();
+        lineEdit()->insert(text);
+    }
+    event->accept();
+}
 
 void PickListBox::showPopup()
 {

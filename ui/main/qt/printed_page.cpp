@@ -1,8 +1,9 @@
 #include "ui/main/qt/printed_page.h"
 
+#include "ui/main/qt/kept_selections.h"
+
 #include <QApplication>
 #include <QBuffer>
-#include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -72,42 +73,31 @@ namespace {
         QSize saved_;
     };
 
-    // No text cursor and no selection on the picture; the focus comes back after it.
+    // No text cursor and no selection on the picture; the focus, the carets and
+    // the selections come back after it.
     class NoFocusMarks {
     public:
         explicit NoFocusMarks(QWidget& area)
+            : selections_(area)
         {
             QWidget* focused = QApplication::focusWidget();
             if (focused && area.isAncestorOf(focused)) {
                 focused_ = focused;
                 focused->clearFocus();
             }
-            for (auto* edit : area.findChildren<QLineEdit*>()) {
-                if (edit->hasSelectedText())
-                    selections_.push_back(
-                        { edit, edit->selectionStart(), edit->selectionLength() });
-                edit->deselect();
-            }
         }
         ~NoFocusMarks()
         {
-            for (const Selection& selection : selections_)
-                if (selection.edit)
-                    selection.edit->setSelection(selection.start, selection.length);
             if (focused_)
                 focused_->setFocus();
+            selections_.restore();
         }
         NoFocusMarks(const NoFocusMarks&) = delete;
         NoFocusMarks& operator=(const NoFocusMarks&) = delete;
 
     private:
-        struct Selection {
-            QPointer<QLineEdit> edit;
-            int start;
-            int length;
-        };
+        KeptSelections selections_;
         QPointer<QWidget> focused_;
-        std::vector<Selection> selections_;
     };
 
     // Recorded as drawing commands, so that the texts stay texts on the page.

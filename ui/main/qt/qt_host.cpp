@@ -1,5 +1,6 @@
 #include "ui/main/qt/qt_host.h"
 
+#include "ui/shared/qt/dialog_frame.h"
 #include "ui/shared/qt/qt_text.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ void QtMessageBoxes::show(std::string_view prompt, std::string_view title)
 {
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(prompt), QMessageBox::Ok,
         QApplication::activeWindow());
+    box.setWindowFlags(kDialogFrame);
     box.button(QMessageBox::Ok)->setIcon(QIcon()); // a prompt, a title and OK: no picture
     widenForTitle(box);
     box.exec();

@@ -57,4 +57,9 @@ void showValue(QLabel& box, const QString& text, const QFont& face)
         box.setToolTip(tip);
 }
 
+QString wholeValue(const QLabel& box)
+{
+    return box.toolTip().isEmpty() ? box.text() : box.toolTip();
+}
+
 } // namespace corvald::ui::qt

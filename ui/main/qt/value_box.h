@@ -16,4 +16,7 @@ inline constexpr int kSmallestValuePixels = 8;
 
 void showValue(QLabel& box, const QString& text, const QFont& face);
 
+// The whole text of the value a box shows, however it is shown.
+QString wholeValue(const QLabel& box);
+
 } // namespace corvald::ui::qt

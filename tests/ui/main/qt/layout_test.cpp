@@ -2,6 +2,7 @@
 // read whole: each rectangle as designed (in twips, 15 to the pixel), the degree
 // signs next to their captions, and every caption and value inside its control,
 // in both directions, with the largest values, and on a host without the face.
+// Run once under each installed style (QT_STYLE_OVERRIDE), as a desktop chooses it.
 #include "tests/ui/main/qt/window_fixture.h"
 
 #include "ui/main/calculation.h"
@@ -9,6 +10,7 @@
 #include "ui/main/qt/form1_view.h"
 
 #include <QFontInfo>
+#include <QStyleOptionComboBox>
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -241,6 +243,38 @@ private slots:
                         QVERIFY2(!textRect(caption).intersects(extentOf(other)),
                             qPrintable(caption->objectName() + " meets " + other->objectName()));
             }
+        }
+    }
+
+    void drawsInTheStyleAskedFor()
+    {
+        const QString asked = qEnvironmentVariable("QT_STYLE_OVERRIDE");
+        if (!asked.isEmpty())
+            QCOMPARE(QApplication::style()->name().toLower(), asked.toLower());
+    }
+
+    // The widest items stand whole in their pick lists, beside a shown arrow.
+    void fitsThePickListsTextsBesideTheirArrows()
+    {
+        const std::pair<const char*, const char*> widest[]
+            = { { "Combo1", "-17.5" }, { "Combo1", "-10.0" }, { "Combo2", "0.8567" } };
+        for (const auto& [name, text] : widest) {
+            QComboBox* box = window_->combo(name);
+            QLineEdit* field = box->lineEdit();
+            field->setText(QString::fromLatin1(text));
+            field->end(false);
+            QVERIFY2(field->cursorPositionAt(QPoint(1, field->height() / 2)) == 0, text);
+            const QMargins margins = field->textMargins();
+            QVERIFY2(field->height() - margins.top() - margins.bottom()
+                    >= QFontMetrics(field->font()).height(),
+                text);
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            option.editable = true;
+            const QRect arrow = box->style()->subControlRect(
+                QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, box);
+            QVERIFY2(arrow.width() >= 8 && box->rect().contains(arrow), name);
+            QVERIFY2(!arrow.intersects(field->geometry()), name);
         }
     }
 

@@ -5,7 +5,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTest>
 
 using namespace corvald;
@@ -16,6 +20,20 @@ namespace {
 // Words of every row, each at its own place on the page.
 const char* const kPlacedWords[]
     = { "Temperature", "20.0", "kg/lit", "Vacuum", "Air", "V.C.F.", "0.9957", "995.700" };
+
+// Pixels of a colour, as a selection's highlight is, not grey as text and frames are.
+int colouredPixels(const QImage& image, const QRect& area)
+{
+    int coloured = 0;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            coloured += QColor(image.pixel(x, y)).hsvSaturation() > 80;
+    return coloured;
+}
+
+// The style's name, for the names of the pictures kept.
+QString styleName() { return QApplication::style()->name(); }
 
 } // namespace
 
@@ -28,6 +46,16 @@ private:
 
     void calculate(bool fromMass) { window_->calculate(fromMass); }
     QString printedPdf() { return window_->printedPdf(); }
+
+    // Drags across a result, as an operator does to copy it.
+    void selectResult(const char* name)
+    {
+        auto* result = window_->window.findChild<QLabel*>(QString::fromLatin1(name));
+        const int middle = result->height() / 2;
+        QTest::mousePress(result, Qt::LeftButton, {}, QPoint(1, middle));
+        QTest::mouseMove(result, QPoint(result->width() - 2, middle));
+        QTest::mouseRelease(result, Qt::LeftButton, {}, QPoint(result->width() - 2, middle));
+    }
 
     QMap<QString, QPointF> placesOnPageAt(QSize windowSize, const QString& picture)
     {
@@ -157,6 +185,73 @@ private slots:
                       .toRect();
             QVERIFY2(darkestLightness(page, around) < 80, word);
         }
+    }
+
+    // The quantity's "00" selected from the right, then a result dragged over: the
+    // page shows no highlight, and the window comes back pixel for pixel with both.
+    void printsNoSelectionAndKeepsIt()
+    {
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        calculate(false);
+        auto* quantity = window_->window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+        quantity->setFocus();
+        quantity->setSelection(4, -2);
+        selectResult("Label14");
+        const QImage before = window_->screen();
+        const QStringList pdfsBefore = pdfsIn(outputFolder());
+        window_->print();
+        const QImage after = window_->screen();
+        keepPicture(before, QStringLiteral("window-selected-before-") + styleName());
+        keepPicture(after, QStringLiteral("window-selected-after-") + styleName());
+        QCOMPARE(window_->window.focusWidget(), quantity);
+        QCOMPARE(quantity->selectedText(), QStringLiteral("00"));
+        QCOMPARE(quantity->cursorPosition(), 2);
+        QCOMPARE(window_->window.findChild<QLabel*>(QStringLiteral("Label14"))->selectedText(),
+            QStringLiteral("846.345"));
+        QVERIFY2(after == before, "the window differs after Print");
+
+        const QString pdf = awaitPdf(outputFolder(), pdfsBefore);
+        QVERIFY(!pdf.isEmpty());
+        const QImage page = keepPage(pdf, QStringLiteral("printed-page-selected-") + styleName());
+        const QMap<QString, QPointF> at = wordPlaces(pdf);
+        for (const char* word : { "846.345", "1000" }) {
+            QVERIFY2(at.contains(QString::fromLatin1(word)), word);
+            const QRect around
+                = QRectF(at.value(QString::fromLatin1(word)) * kPagePixelsPerPoint, QSizeF(30, 10))
+                      .toRect()
+                      .adjusted(-4, -4, 4, 4);
+            QVERIFY2(colouredPixels(page, around) == 0, word);
+            QVERIFY2(darkestLightness(page, around) < 80, word);
+        }
+    }
+
+    // The option not chosen prints as an open circle, as on paper, whatever the style.
+    void printsTheUnchosenOptionOpen()
+    {
+        if (!haveSpooler())
+            QSKIP(kNoSpooler);
+        calculate(false);
+        const QString pdf = printedPdf();
+        QVERIFY(!pdf.isEmpty());
+        const QImage page = keepPage(pdf, QStringLiteral("printed-page-") + styleName());
+        const QMap<QString, QPointF> at = wordPlaces(pdf);
+        // Temperature's caption stands at 120, 720 twips, Tonnes' at 120, 3240.
+        const QPointF origin = at[QStringLiteral("Temperature")] * kPagePixelsPerPoint;
+        const double perTwip
+            = (at[QStringLiteral("Tonnes")].y() - at[QStringLiteral("Temperature")].y())
+            * kPagePixelsPerPoint / (3240 - 720);
+        const auto onPage = [&](int left, int top, int size) {
+            return QRectF(
+                origin + QPointF(left - 120, top - 720) * perTwip, QSizeF(size, size) * perTwip)
+                .toRect();
+        };
+        // The indicators, 11 pixels (165 twips) square, at the left of the buttons,
+        // "Vacuum" at 4080, 1560 (255 high), "Air" at 4080, 2040 (195 high).
+        const double air = shareOfDarkPixels(page, onPage(4080, 2040 + 15, 165));
+        const double vacuum = shareOfDarkPixels(page, onPage(4080, 1560 + 45, 165));
+        QVERIFY2(air < 0.45, qPrintable(QStringLiteral("Air: %1 dark").arg(air)));
+        QVERIFY2(vacuum > air, qPrintable(QStringLiteral("Vacuum: %1 dark").arg(vacuum)));
     }
 
     void restoresTheWindowAfterAPrintedPage()

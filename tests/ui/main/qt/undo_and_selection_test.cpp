@@ -1,13 +1,21 @@
 // What an operator does with the texts of the window besides typing them:
-// Ctrl+Z after Clear or a direction command brings the emptied field back, and
-// a result can be selected with the mouse without the focus moving.
+// Ctrl+Z after Clear or a direction command brings the emptied field back, the
+// arrows in a closed pick list step from the typed text, and a result can be
+// selected with the mouse without the focus moving and copied whole.
 #include "tests/ui/main/qt/window_fixture.h"
 
+#include "ui/main/qt/form1_view.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -36,6 +44,37 @@ private:
         type(control<QComboBox>("Combo1"), "20.0");
         type(control<QComboBox>("Combo2"), "0.8500");
         QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    }
+    // Drags across a result from its left end to its right.
+    static void dragAcross(QLabel* result)
+    {
+        const int middle = result->height() / 2;
+        QTest::mousePress(result, Qt::LeftButton, {}, QPoint(1, middle));
+        QTest::mouseMove(result, QPoint(result->width() - 2, middle));
+        QTest::mouseRelease(result, Qt::LeftButton, {}, QPoint(result->width() - 2, middle));
+    }
+    // The boxes that show a selection.
+    QStringList selectedResults() const
+    {
+        QStringList selected;
+        for (const char* name : { "Label23", "Label10", "Label13", "Label14" })
+            if (control<QLabel>(name)->hasSelectedText())
+                selected << QString::fromLatin1(name);
+        return selected;
+    }
+    // Chooses Copy in the context menu of a result, as the right mouse button does.
+    static void copyFromContextMenu(QLabel* result)
+    {
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu && !menu->actions().isEmpty() && menu->actions().front()->text() == "Copy")
+                menu->actions().front()->trigger();
+            if (menu)
+                menu->close();
+        });
+        QContextMenuEvent event(
+            QContextMenuEvent::Mouse, QPoint(2, 2), result->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(result, &event);
     }
     // Ctrl+Z in a field that has the focus.
     static void undoIn(QWidget* field)
@@ -110,15 +149,103 @@ private slots:
         QVERIFY(focused);
         for (const char* name : { "Label23", "Label10", "Label13", "Label14" }) {
             auto* result = control<QLabel>(name);
-            const int middle = result->height() / 2;
-            QTest::mousePress(result, Qt::LeftButton, {}, QPoint(1, middle));
-            QTest::mouseMove(result, QPoint(result->width() - 2, middle));
-            QTest::mouseRelease(result, Qt::LeftButton, {}, QPoint(result->width() - 2, middle));
+            dragAcross(result);
             QVERIFY2(result->hasSelectedText(), name);
             QCOMPARE(result->selectedText(), result->text());
             QCOMPARE(QApplication::focusWidget(), focused);
         }
         QCOMPARE(control<QLabel>("Label14")->selectedText(), QStringLiteral("846.345"));
+    }
+
+    // Down in a closed list, typing over the item, Down again: the step starts
+    // from the typed item, and Ctrl+Z brings the typed text back.
+    void theArrowsStepFromTheTypedText()
+    {
+        auto* density = control<QComboBox>("Combo2");
+        density->setFocus();
+        QTest::keyClick(density, Qt::Key_Down);
+        QCOMPARE(density->currentText(), QStringLiteral("0.7000"));
+        density->lineEdit()->selectAll();
+        QTest::keyClicks(density, QStringLiteral("0.9000"));
+        QTest::keyClick(density, Qt::Key_Down);
+        QCOMPARE(density->currentText(), QStringLiteral("0.9001"));
+        QCOMPARE(under_->form.Combo2.Text, "0.9001");
+        QTest::keyClick(density, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(density->currentText(), QStringLiteral("0.9000"));
+        QCOMPARE(under_->form.Combo2.Text, "0.9000");
+
+        auto* temperature = control<QComboBox>("Combo1");
+        type(temperature, "30.0");
+        QTest::keyClick(temperature, Qt::Key_Down);
+        QCOMPARE(temperature->currentText(), QStringLiteral("30.1"));
+        QTest::keyClick(temperature, Qt::Key_Up);
+        QTest::keyClick(temperature, Qt::Key_Up);
+        QCOMPARE(temperature->currentText(), QStringLiteral("29.9"));
+        // The opened list shows the item the arrows reached.
+        temperature->showPopup();
+        QCOMPARE(temperature->view()->currentIndex().data().toString(), QStringLiteral("29.9"));
+        temperature->hidePopup();
+    }
+
+    // Ctrl+C, wherever the focus is, and the context menu copy the selected
+    // result whole, also a value shown cut.
+    void aSelectedResultCopiesWhole()
+    {
+        enterAndCalculate();
+        QGuiApplication::clipboard()->clear();
+        dragAcross(control<QLabel>("Label14"));
+        for (const char* focused : { "Command3", "Text1", "Combo2" }) {
+            QGuiApplication::clipboard()->clear();
+            control(focused)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("846.345"));
+        }
+
+        type(control<QLineEdit>("Text1"), "12345678901234");
+        QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+        const QString whole = QString::fromStdString(under_->form.Label13.Caption);
+        QVERIFY(control<QLabel>("Label13")->text().endsWith(QChar(0x2026)));
+        control<QLabel>("Label13")->setSelection(0, 5);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+        QGuiApplication::clipboard()->clear();
+        copyFromContextMenu(control<QLabel>("Label13"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+    }
+
+    // A field's own selection is what Ctrl+C copies once it is made after the result's.
+    void ctrlCInAFieldCopiesTheFieldsSelection()
+    {
+        enterAndCalculate();
+        dragAcross(control<QLabel>("Label14"));
+        auto* quantity = control<QLineEdit>("Text1");
+        quantity->setFocus();
+        quantity->setSelection(0, 2);
+        QTest::keyClick(quantity, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("10"));
+        QCOMPARE(selectedResults(), QStringList());
+    }
+
+    // One selection at a time; a click elsewhere or a command takes it off.
+    void aResultsSelectionEndsWithAClickElsewhereOrACommand()
+    {
+        enterAndCalculate();
+        dragAcross(control<QLabel>("Label14"));
+        dragAcross(control<QLabel>("Label13"));
+        QCOMPARE(selectedResults(), QStringList { QStringLiteral("Label13") });
+        QTest::mouseClick(control<QLineEdit>("Text1"), Qt::LeftButton);
+        QCOMPARE(selectedResults(), QStringList());
+
+        dragAcross(control<QLabel>("Label14"));
+        QTest::mouseClick(&under_->window.view(), Qt::LeftButton, {}, QPoint(100, 200));
+        QCOMPARE(selectedResults(), QStringList());
+
+        // Enter on CALCULATE gives the same text again: the old highlight goes.
+        dragAcross(control<QLabel>("Label14"));
+        control<QPushButton>("Command3")->setFocus();
+        QTest::keyClick(control<QPushButton>("Command3"), Qt::Key_Return);
+        QCOMPARE(under_->form.Label14.Caption, "846.345");
+        QCOMPARE(selectedResults(), QStringList());
     }
 };
 
