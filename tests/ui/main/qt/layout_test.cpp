@@ -10,12 +10,13 @@
 #include "ui/main/qt/form1_view.h"
 
 #include <QFontInfo>
-#include <QStyleOptionComboBox>
-
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+
 #include <algorithm>
+#include <cstdlib>
 
 using namespace corvald;
 
@@ -191,14 +192,17 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("122,925,924.807"));
         const QImage picture = box->grab().toImage();
         const QRect inside = box->contentsRect();
+        const auto lightnessAt = [&](int x, int y) {
+            return QColor(picture.pixel(x * picture.width() / box->width(),
+                              y * picture.height() / box->height()))
+                .lightness();
+        };
+        const int groundOfAnyScheme = lightnessAt(inside.left(), inside.top());
         int firstInk = inside.right() + 1;
         int lastInk = inside.left() - 1;
         for (int x = inside.left(); x <= inside.right(); ++x)
             for (int y = inside.top(); y <= inside.bottom(); ++y)
-                if (QColor(picture.pixel(x * picture.width() / box->width(),
-                               y * picture.height() / box->height()))
-                        .lightness()
-                    < 128) {
+                if (std::abs(lightnessAt(x, y) - groundOfAnyScheme) > 96) {
                     firstInk = std::min(firstInk, x);
                     lastInk = std::max(lastInk, x);
                 }
