@@ -2,6 +2,7 @@
 // Chapter 11.1-2004, round trips through the factors over the range, and the refusals.
 #include "calc/edition2004/base_density.h"
 #include "calc/edition2004/table_calculation.h"
+#include "calc/edition2004/tables_2004.h"
 #include "calc/failure.h"
 
 #include <gtest/gtest.h>
