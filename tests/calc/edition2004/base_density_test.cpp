@@ -29,7 +29,10 @@ namespace {
         const TableFigures f = computeTable(
             *edition2004Table("5B"), { DensityForm::density, 803.141, 25.3, 267, true });
         EXPECT_EQ(f.group->name, "transition zone");
-        EXPECT_NEAR(f.density60, 787.507922593917, 1e-6);
+        // The iteration stops about 1e-6 kg/m3 short of the root, where its steps put it:
+        // a step with the group's own slope stops 9e-7 kg/m3 below the published figure,
+        // the one slope formula of the standard within 2e-10 of it.
+        EXPECT_NEAR(f.density60, 787.507922593917, 0.5e-9);
         EXPECT_DOUBLE_EQ(f.ctpl.rounded, 1.01985);
     }
 
