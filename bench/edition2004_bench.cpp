@@ -3,6 +3,7 @@
 // the largest difference between the two editions' factors to 15 °C.
 #include "calc/edition1980/tables_1980.h"
 #include "calc/edition2004/table_calculation.h"
+#include "calc/edition2004/tables_2004.h"
 #include "calc/failure.h"
 #include "calc/tables/registry.h"
 

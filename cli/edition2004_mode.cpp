@@ -1,12 +1,13 @@
 #include "cli/edition2004_mode.h"
 
-#include "calc/edition2004/edition_tables.h"
 #include "calc/edition2004/table_calculation.h"
+#include "calc/edition2004/tables_2004.h"
 #include "calc/failure.h"
 #include "calc/number_text.h"
 #include "cli/edition2004_report.h"
 #include "cli/report.h"
 #include "cli/table_input.h"
+#include "cli/table_usage.h"
 
 #include <ostream>
 #include <string>
@@ -16,9 +17,6 @@ namespace corvald::cli {
 namespace {
 
     namespace e2004 = calc::edition2004;
-
-    constexpr std::string_view kTableNames
-        = "5A, 5B, 6A, 6B, 23A, 23B, 24A, 24B, 53A, 53B, 54A, 54B, 59A, 59B, 60A or 60B";
 
     // The density option the request gives, or a usage problem.
     std::optional<std::string> usageProblem(
@@ -64,11 +62,12 @@ namespace {
 
 TableStatus runEdition2004Table(const TableRequest& request, std::ostream& out, std::ostream& err)
 {
-    const e2004::Edition2004Table* table = e2004::edition2004Table(request.table);
+    const calc::tables::TableEntry* entry = calc::tables::findTable(e2004::kEdition, request.table);
+    const e2004::Edition2004Table* table = entry ? entry->edition2004 : nullptr;
     std::optional<std::string> problem;
     if (!table)
         problem = "--table \"" + std::string(request.table) + "\" of the 2004 edition: give "
-            + std::string(kTableNames);
+            + tableNames(e2004::kEdition);
     else
         problem = usageProblem(*table, request);
     if (problem)

@@ -7,6 +7,7 @@
 #include "cli/edition2004_mode.h"
 #include "cli/table_input.h"
 #include "cli/table_output.h"
+#include "cli/table_usage.h"
 
 #include <charconv>
 #include <ostream>
@@ -38,21 +39,6 @@ namespace {
     std::optional<std::string_view> valueGiven(const ValueOption& o, const TableRequest& request)
     {
         return &o == &kApiOption ? request.api : request.density;
-    }
-
-    // "53A, 53B, ... or 6B": the tables of the edition the command line offers.
-    std::string tableNames()
-    {
-        std::string names;
-        for (const TableEntry* table : calc::tables::allTables()) {
-            if (table->edition != calc::edition1980::kEdition)
-                continue;
-            if (!names.empty())
-                names += ", ";
-            names += table->name;
-        }
-        const std::size_t last = names.rfind(", ");
-        return last == std::string::npos ? names : names.replace(last, 2, " or ");
     }
 
     std::optional<int> decimalsOf(std::string_view text)
@@ -124,7 +110,8 @@ TableStatus runTableMode(const TableRequest& request, std::ostream& out, std::os
                                                     : "--exact")
             + " belongs to the 2004 edition: add --edition 2004";
     else if (!table)
-        problem = "--table \"" + std::string(request.table) + "\": give " + tableNames();
+        problem = "--table \"" + std::string(request.table) + "\": give "
+            + tableNames(calc::edition1980::kEdition);
     else
         problem = usageProblem(*table, request);
     if (problem)

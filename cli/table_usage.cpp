@@ -1,5 +1,6 @@
 #include "cli/table_usage.h"
 
+#include "calc/edition2004/input_ranges.h"
 #include "calc/number_text.h"
 #include "calc/tables/registry.h"
 
@@ -82,8 +83,34 @@ namespace {
         return text + " above";
     }
 
+    // A 2004 table takes its density in one of three forms on the °F scale, and a
+    // gauge pressure beside the temperature.
+    std::string described2004(const TableEntry& table)
+    {
+        const calc::edition2004::Edition2004Table& t = *table.edition2004;
+        const bool fahrenheit = t.basis == calc::edition2004::TableBasis::fahrenheit60;
+        const std::string options
+            = fahrenheit ? "--api, --relative-density or --density" : "--density";
+        const std::string base(table.base);
+        const std::string at = " T " + std::string(table.temperatures.unit) + " and P "
+            + (fahrenheit ? "psig" : "kPa");
+        std::string text = std::string(table.edition) + " edition: ";
+        if (table.kind == TableKind::reading)
+            text += std::string(table.takes.quantity) + " at " + base + " from " + options
+                + ", observed at" + at;
+        else
+            text += std::string(table.gives.quantity) + " to " + base + " for " + options + " at "
+                + base + ", at" + at;
+        text += " (" + std::string(table.product) + "); prints " + resolutionOf(table.gives)
+            + "; density at 60 °F " + rangeOf(table.range) + ", T " + rangeOf(table.temperatures)
+            + ", P " + calc::edition2004::pressureRangeText(t) + ".";
+        return text;
+    }
+
     std::string described(const TableEntry& table)
     {
+        if (table.edition2004)
+            return described2004(table);
         const std::string atBase
             = std::string(table.takes.quantity) + " at " + std::string(table.base);
         const std::string option = table.takes.unit == "°API" ? "--api" : "--density";
@@ -119,6 +146,20 @@ std::string tableUsage()
     }
     from.back() = '.';
     return text + wrapped(std::string(kHeadingIndent, ' ') + "From", from);
+}
+
+std::string tableNames(std::string_view edition)
+{
+    std::string names;
+    for (const TableEntry* table : calc::tables::allTables()) {
+        if (table->edition != edition)
+            continue;
+        if (!names.empty())
+            names += ", ";
+        names += table->name;
+    }
+    const std::size_t last = names.rfind(", ");
+    return last == std::string::npos ? names : names.replace(last, 2, " or ");
 }
 
 } // namespace corvald::cli

@@ -4,9 +4,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace corvald::cli {
 
 std::string tableUsage();
+
+// "53A, 53B, ... or 6B": the names of an edition's tables, as a refusal offers them.
+std::string tableNames(std::string_view edition);
 
 } // namespace corvald::cli

@@ -53,8 +53,9 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    factor rounded to four decimals
   --product-exact  refined products on the exact inputs: prints the factor with
                    15 significant digits
-  --table NAME     a companion table of ASTM D1250-80, by its name (each
-                   table below with its edition):
+  --table NAME     a table by its name: of ASTM D1250-80, or with
+                   --edition 2004 of the 2004 edition (each table below
+                   with its edition):
 
 )";
 
@@ -90,20 +91,11 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    with --table: the edition of the tables, 1980 (ASTM D1250-80,
                    the default, as above) or 2004 (API MPMS Chapter 11.1-2004,
                    ASTM D1250-04, with the 15 °C and 20 °C bases of 2007),
-                   which also corrects for pressure. Its tables:
-                   5A, 5B    density at 60 °F from a reading at T °F and P psig
-                   23A, 23B  (crude oils, refined products); 5 prints it in °API
-                             with --api, 23 as relative density with
-                             --relative-density, either in kg/m3 with --density
-                   6A, 6B    CTL, CPL and CTPL to 60 °F and 0 psig for a density
-                   24A, 24B  at 60 °F (--api, --relative-density or --density)
-                   53A, 53B  density at 15 °C from a --density observed at T °C
-                             and P kPa
-                   54A, 54B  CTL, CPL and CTPL to 15 °C for a --density at 15 °C
-                   59A, 59B, 60A, 60B  the same at 20 °C
-                   Crude oils and refined products, 610.6 to 1163.5 kg/m3 at
-                   60 °F, -58 to 302 °F (-50 to 150 °C), up to 1500 psig
-                   (10342.1 kPa); a gauge pressure below 0 corrects as 0.
+                   which also corrects for pressure (its tables are those of
+                   the 2004 edition above). A reading of a °F table prints
+                   the value at 60 °F in the form it was given: °API with
+                   --api, relative density with --relative-density, kg/m3
+                   with --density; a gauge pressure below 0 corrects as 0.
                    Inputs are rounded as the edition says (density 0.1 kg/m3,
                    relative density 0.0001, API 0.1, 0.1 °F or 0.05 °C, 1 psig
                    or 5 kPa), results to 5 decimals (Fp to 3, densities to

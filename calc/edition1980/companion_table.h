@@ -60,7 +60,7 @@ template <const CompanionTable& table> constexpr tables::TableEntry readingEntry
         { table.quantity.name, table.quantity.unit, table.quantity.decimals },
         { table.quantity.name, table.quantity.unit, table.quantity.decimals }, table.range,
         table.scale.temperatures, table.limits,
-        [](const TableInputs& inputs) { return readingToBase(table, inputs); } };
+        [](const TableInputs& inputs) { return readingToBase(table, inputs); }, nullptr };
 }
 
 template <const CompanionTable& table> constexpr tables::TableEntry factorEntry()
@@ -68,7 +68,7 @@ template <const CompanionTable& table> constexpr tables::TableEntry factorEntry(
     return { kEdition, table.name, table.product, tables::TableKind::factor, table.scale.base,
         { table.quantity.name, table.quantity.unit, table.quantity.decimals },
         { "V.C.F.", "", kFactorDecimals }, table.range, table.scale.temperatures, table.limits,
-        [](const TableInputs& inputs) { return factorToBase(table, inputs); } };
+        [](const TableInputs& inputs) { return factorToBase(table, inputs); }, nullptr };
 }
 
 } // namespace corvald::calc::edition1980

@@ -15,24 +15,19 @@ namespace {
     constexpr double kFpSlopeConstant = 7.9392;
     constexpr double kFpSlopeTemperature = 0.02326; // 1/°F
 
-    // The logarithmic slope of α60 over the density, −d ln α60 / d ln ρ: 2 where α60
-    // falls as 1/ρ², less where the group adds a K1/ρ term, more where K2 < 0.
-    double alphaSlope(const CommodityGroup& g, double density)
-    {
-        return (2 * g.k0 + g.k1 * density) / (g.k0 + (g.k1 + g.k2 * density) * density);
-    }
-
-    // source kMpms2004: the Newton step on ρ60 for the spread E = ρobs/CTPL − ρ60,
-    // with the slopes of CTL and CPL over ln ρ60 taken at the current estimate.
+    // source kMpms2004: the step on ρ60 for the spread E = ρobs/CTPL − ρ60. Its slope is
+    // one formula for every group, 2·α60·Δt·(1 + 1.6·α60·Δt) on Δt = t − 60 °F (the
+    // slope of α60 = K0/ρ², whatever K1 and K2 the group has) plus the slope of CPL, so
+    // that every implementation takes the same steps and stops at the same density.
     double correction(double observedDensity, const CorrectionFactors& f, const Conditions& c)
     {
         const double spread = observedDensity / f.ctpl - f.density60;
         const double deltaT = c.temperature - kBaseTemperature;
         const double alpha = f.alpha60;
-        const double temperatureSlope = alphaSlope(*f.group, f.density60) * alpha * deltaT
-            * (1 + 2 * kQuadraticWeight * alpha * deltaT);
+        const double temperatureSlope
+            = 2 * alpha * deltaT * (1 + 2 * kQuadraticWeight * alpha * deltaT);
         const double pressureSlope = 2 * f.cpl * std::max(c.pressure, 0.0) * f.fp
-            * (kFpSlopeConstant + kFpSlopeTemperature * c.temperature)
+            * (kFpSlopeConstant + kFpSlopeTemperature * f.temperature68)
             / (f.density60 * f.density60);
         return spread / (1 + temperatureSlope + pressureSlope);
     }
@@ -50,9 +45,10 @@ BaseDensity baseDensity(Commodity commodity, double observedDensity, const Condi
         } catch (const Overflow&) {
             break; // the estimate left the densities a liquid can have
         }
-        if (std::abs(observedDensity - density60 * f.ctpl) < kDensityTolerance)
+        const double change = correction(observedDensity, f, conditions);
+        if (std::abs(change) < kDensityTolerance)
             return { f, step };
-        density60 += correction(observedDensity, f, conditions);
+        density60 += change;
         if (!(density60 > 0))
             break;
     }

@@ -7,11 +7,12 @@
 
 namespace corvald::calc::edition2004 {
 
-// source kMpms2004: the iteration ends when the observed density and ρ60·CTPL agree
-// within this many kg/m3.
+// source kMpms2004: the iteration ends when its next step on ρ60 is smaller than this
+// many kg/m3, at the estimate that step starts from.
 inline constexpr double kDensityTolerance = 0.000001;
-// The most steps the iteration takes; the slowest readings over the whole range, light
-// oils hot under 1500 psig, take about 60 (bench/edition2004_bench prints the worst).
+// The most steps the iteration takes; the slowest readings over the whole range, the
+// transition zone hot and light oils hot under 1500 psig, take about 80
+// (bench/edition2004_bench prints the worst).
 inline constexpr int kMaxSteps = 100;
 
 struct BaseDensity {

@@ -42,6 +42,19 @@ namespace {
                                                 : " at 60 °F, for ";
     }
 
+    struct PressureBounds {
+        double lowest, highest;
+    };
+
+    // In the table's unit; kPa to the 0.1 kPa the bounds are stated in.
+    PressureBounds pressureBounds(const Edition2004Table& t)
+    {
+        if (!metric(t))
+            return { kLowestPressure, kHighestPressure };
+        return { roundToDecimals(kilopascals(kLowestPressure), 1),
+            roundToDecimals(kilopascals(kHighestPressure), 1) };
+    }
+
     std::string outside(const std::string& what, const Edition2004Table& t, double lowest,
         double highest, std::string_view unit)
     {
@@ -50,6 +63,13 @@ namespace {
     }
 
 } // namespace
+
+std::string pressureRangeText(const Edition2004Table& t)
+{
+    const PressureBounds bounds = pressureBounds(t);
+    return writeNumber(bounds.lowest) + " to " + writeNumber(bounds.highest) + " "
+        + std::string(pressureUnit(t));
+}
 
 std::string readingText(const Edition2004Table& t, const TableRequest& given)
 {
@@ -76,13 +96,10 @@ void checkConditions(const Edition2004Table& t, const TableRequest& given, const
     const double psigUsed = metric(t) ? used.pressure * 1000.0 / kPascalsPerPsi : used.pressure;
     const double psigGiven = metric(t) ? given.pressure * 1000.0 / kPascalsPerPsi : given.pressure;
     if (psigGiven < kLowestPressure || psigUsed > kHighestPressure) {
-        const double lowest
-            = metric(t) ? roundToDecimals(kilopascals(kLowestPressure), 1) : kLowestPressure;
-        const double highest
-            = metric(t) ? roundToDecimals(kilopascals(kHighestPressure), 1) : kHighestPressure;
+        const PressureBounds bounds = pressureBounds(t);
         throw OutOfRange(
             outside("pressure " + writeNumber(given.pressure) + " " + std::string(pressureUnit(t)),
-                t, lowest, highest, pressureUnit(t)));
+                t, bounds.lowest, bounds.highest, pressureUnit(t)));
     }
 }
 

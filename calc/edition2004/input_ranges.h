@@ -26,6 +26,10 @@ void checkConditions(
 // commodity's range.
 void checkDensity60(const Edition2004Table& table, const TableRequest& given, double density60);
 
+// The gauge pressures the table takes, in its unit: "-14.696 to 1500 psig" or
+// "-101.3 to 10342.1 kPa".
+std::string pressureRangeText(const Edition2004Table& table);
+
 // "observed density 803.141 kg/m3 at 25.3 °F and 267 psig", as given.
 std::string readingText(const Edition2004Table& table, const TableRequest& given);
 

@@ -11,20 +11,7 @@ namespace {
         = { -0.148759, -0.267408, 1.080760, 1.269056, -4.089591, -1.871251, 7.438081, -3.536296 };
     constexpr double kScaleDifferenceSpan = 630.0; // °C
 
-    constexpr double kDegreesFahrenheitPerCelsius = 1.8; // source kNistSp811
-    constexpr double kFahrenheitOfZeroCelsius = 32.0; // source kNistSp811
-
 } // namespace
-
-double fahrenheitOfCelsius(double celsius)
-{
-    return kDegreesFahrenheitPerCelsius * celsius + kFahrenheitOfZeroCelsius;
-}
-
-double celsiusOfFahrenheit(double fahrenheit)
-{
-    return (fahrenheit - kFahrenheitOfZeroCelsius) / kDegreesFahrenheitPerCelsius;
-}
 
 double ipts68Fahrenheit(double its90Fahrenheit)
 {

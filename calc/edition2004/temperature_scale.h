@@ -9,7 +9,17 @@ namespace corvald::calc::edition2004 {
 double ipts68Fahrenheit(double its90Fahrenheit);
 
 // source kNistSp811: t/°F = 1.8·t/°C + 32.
-double fahrenheitOfCelsius(double celsius);
-double celsiusOfFahrenheit(double fahrenheit);
+inline constexpr double kDegreesFahrenheitPerCelsius = 1.8;
+inline constexpr double kFahrenheitOfZeroCelsius = 32.0;
+
+constexpr double fahrenheitOfCelsius(double celsius)
+{
+    return kDegreesFahrenheitPerCelsius * celsius + kFahrenheitOfZeroCelsius;
+}
+
+constexpr double celsiusOfFahrenheit(double fahrenheit)
+{
+    return (fahrenheit - kFahrenheitOfZeroCelsius) / kDegreesFahrenheitPerCelsius;
+}
 
 } // namespace corvald::calc::edition2004

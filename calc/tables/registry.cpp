@@ -1,6 +1,7 @@
 #include "calc/tables/registry.h"
 
 #include "calc/edition1980/tables_1980.h"
+#include "calc/edition2004/tables_2004.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,7 +24,8 @@ const std::vector<const TableEntry*>& allTables()
         std::vector<const TableEntry*> tables;
         // Each edition's own list, in the order the help shows them; an edition is
         // registered by adding its list here.
-        for (const std::span<const TableEntry> edition : { edition1980::companionTables() })
+        for (const std::span<const TableEntry> edition :
+            { edition1980::companionTables(), edition2004::editionTables() })
             for (const TableEntry& table : edition)
                 tables.push_back(&table);
         return tables;

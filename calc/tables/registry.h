@@ -13,6 +13,10 @@
 #include <string_view>
 #include <vector>
 
+namespace corvald::calc::edition2004 {
+struct Edition2004Table;
+}
+
 namespace corvald::calc::tables {
 
 // What a table is given: the value (an observed reading or a value at the base
@@ -30,23 +34,29 @@ struct TableInputs {
 enum class TableKind { reading, factor };
 
 struct TableSide {
-    std::string_view quantity; // "density", "API gravity", "V.C.F."
-    std::string_view unit; // "kg/m3", "°API", empty for a factor
+    std::string_view quantity; // "density", "API gravity", "V.C.F.", "CTL, CPL and CTPL"
+    std::string_view unit; // "kg/m3", "°API", empty for a factor or a relative density
     int decimals; // the resolution the table prints
 };
 
 struct TableEntry {
-    std::string_view edition; // "1980"
+    std::string_view edition; // "1980", "2004"
     std::string_view name; // "53A"
     std::string_view product; // "generalized crude oils"
     TableKind kind;
     std::string_view base; // "15 °C"
     TableSide takes;
     TableSide gives;
-    const TableRange& range; // of the value at the base temperature
+    // Of the value at the base temperature; of the density at 60 °F in the 2004 edition,
+    // which every base of that edition passes through.
+    const TableRange& range;
     const TableRange& temperatures;
     std::span<const TemperatureLimit> limits; // narrower temperatures by grade; may be empty
+    // The procedure of a 1980 table; null in the 2004 edition, whose tables correct for
+    // pressure too and give several figures: edition2004 describes such a table for
+    // edition2004::computeTable, and is null in the 1980 edition.
     TableResult (*procedure)(const TableInputs&);
+    const edition2004::Edition2004Table* edition2004;
 };
 
 // The most decimals a result is printed with on request.

@@ -1,5 +1,7 @@
 #include "cli_run.h"
 
+#include "calc/tables/registry.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -182,8 +184,21 @@ namespace {
                  " 6B 1980 edition: V.C.F. to 60 °F for --api at 60 °F, at T °F (generalized "
                  "products), in °API; prints 4 decimals; API gravity at 60 °F 0 to 85 °API, T 0 "
                  "to 300 °F; T at most 300 °F up to 40 °API, 250 °F up to 50 °API, 200 °F above. ",
+                 " 23B 2004 edition: relative density at 60 °F from --api, --relative-density "
+                 "or --density, observed at T °F and P psig (refined products); prints 4 "
+                 "decimals; density at 60 °F 610.6 to 1163.5 kg/m3, T -58 to 302 °F, P -14.696 "
+                 "to 1500 psig. ",
+                 " 60A 2004 edition: CTL, CPL and CTPL to 20 °C for --density at 20 °C, at T °C "
+                 "and P kPa (crude oils); prints 5 decimals; density at 60 °F 610.6 to 1163.5 "
+                 "kg/m3, T -50 to 150 °C, P -101.3 to 10342.1 kPa. ",
              })
             EXPECT_NE(help.find(entry), std::string::npos) << entry;
+        // The 2004 mode offers these and finds them in the registry that writes the help.
+        for (const std::string name : { "5A", "5B", "6A", "6B", "23A", "23B", "24A", "24B", "53A",
+                 "53B", "54A", "54B", "59A", "59B", "60A", "60B" }) {
+            EXPECT_NE(calc::tables::findTable("2004", name), nullptr) << name;
+            EXPECT_NE(help.find(" " + name + " 2004 edition: "), std::string::npos) << name;
+        }
     }
 
     TEST(CalcCliProduct, RefusesADensityInNoBandRatherThanPrintAFactorOfOne)

@@ -2,6 +2,7 @@
 // 11.1-2004 publishes for a density at 60 °F carried to other conditions, computed on
 // the inputs as given, to every digit the examples show.
 #include "calc/edition2004/table_calculation.h"
+#include "calc/edition2004/tables_2004.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 // editions fit the same data and differ in the fifth decimal).
 #include "calc/edition1980/tables_1980.h"
 #include "calc/edition2004/table_calculation.h"
+#include "calc/edition2004/tables_2004.h"
 #include "calc/tables/registry.h"
 
 #include <cmath>

@@ -1,6 +1,7 @@
 // What the 2004 tables round and refuse: inputs rounded to their resolution before the
 // calculation, results after it, and readings outside the ranges refused with the range.
 #include "calc/edition2004/table_calculation.h"
+#include "calc/edition2004/tables_2004.h"
 #include "calc/failure.h"
 
 #include <gtest/gtest.h>
