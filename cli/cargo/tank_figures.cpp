@@ -1,5 +1,6 @@
 #include "cli/cargo/tank_figures.h"
 
+#include "calc/edition2004/table_calculation.h"
 #include "calc/failure.h"
 #include "calc/number_text.h"
 #include "cli/cargo/tank_tables.h"
@@ -16,6 +17,27 @@ namespace {
     constexpr std::string_view kVolumeUnit = "m3";
 
     std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+    // The tank's factor as its table prints it: the 1980 V.C.F. to four decimals, or the
+    // 2004 CTPL at 0 kPa to the five decimals of that edition, on the inputs rounded as
+    // the edition rounds them.
+    Exact tankFactor(const calc::tables::TableEntry& table, double density, double temperature)
+    {
+        if (table.edition2004) {
+            calc::edition2004::TableRequest request;
+            request.density = density;
+            request.temperature = temperature;
+            const auto figures = calc::edition2004::computeTable(*table.edition2004, request);
+            return { rounded(exactOf(figures.ctpl.rounded), table.gives.decimals),
+                table.gives.decimals };
+        }
+        calc::tables::TableInputs inputs;
+        inputs.value = density;
+        inputs.temperature = temperature;
+        const calc::tables::TableResult factor = table.procedure(inputs);
+        return { rounded(exactOf(calc::readNumber(factor.rounded)), factor.decimals),
+            factor.decimals };
+    }
 
     // The number a field reads as; a field left empty is `absent` when one is given.
     double number(std::string_view column, const std::string& text, const char* absent = nullptr)
@@ -108,13 +130,9 @@ TankFigures tankFigures(const TankEntry& entry)
     checkRange("sw", entry.sw, percent, 0, kHighestPercent, "%");
 
     try {
-        calc::tables::TableInputs inputs;
-        inputs.value = calc::finite(density * perLitre);
-        inputs.temperature = temperature;
-        const calc::tables::TableResult factor = table.procedure(inputs);
-        f.vcfDecimals = factor.decimals;
-        f.vcf = rounded(exactOf(calc::readNumber(factor.rounded)), f.vcfDecimals);
-        const Exact vcf { f.vcf, f.vcfDecimals };
+        const Exact vcf = tankFactor(table, calc::finite(density * perLitre), temperature);
+        f.vcf = vcf.units;
+        f.vcfDecimals = vcf.scale;
         f.gsv = roundedProduct({ f.gov, kFigureDecimals }, vcf, kFigureDecimals);
         f.sw = roundedProduct(
             { f.gsv, kFigureDecimals }, exactOf(percent), kFigureDecimals, kPercent);

@@ -98,5 +98,16 @@ namespace {
                                                                                 << total;
     }
 
+    // The 2004 edition's factor to its five decimals: 54A gives CTL 0.98720 at 850 kg/m3
+    // and 30 °C (1980: 0.9872); GSV 1000.000 x 0.98720 = 987.200, x 0.8500 = 839.120.
+    TEST(CargoFigures, ATankOfThe2004EditionTakesItsFactorToFiveDecimals)
+    {
+        const CliRun r = run({ "--cargo", "--csv" },
+            "tank,tov,temperature,density,edition\nN1,1000,30.0,0.8500,2004\n");
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(",0.98720,987.200,0,0.000,987.200,839.120,"), std::string::npos)
+            << r.out;
+    }
+
 } // namespace
 } // namespace corvald::cli

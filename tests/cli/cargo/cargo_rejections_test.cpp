@@ -41,8 +41,8 @@ namespace {
                 "temperature -18.1 °C is outside table 54A: -18 to 150 °C" },
             { "K2,Crude,1000,,20,0.85,,53A,",
                 "table 53A is not a volume correction table of edition 1980: 54A or 54B" },
-            { "K2,Crude,1000,,20,0.85,,,2004",
-                "edition 2004 is not available: the tables are those of 1980" },
+            { "K2,Crude,1000,,20,0.85,,,1990",
+                "edition 1990 is not available: the tables are those of 1980 and 2004" },
             { "K1,Crude,1000,,20,0.85,,,",
                 "tank K1 is named twice in grade 'Crude': first on line 2" },
         };
