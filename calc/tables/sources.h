@@ -22,14 +22,14 @@ inline constexpr std::string_view kMtsLevelPlus
 inline constexpr std::string_view kGlassExpansion
     = "glass hydrometer correction of the 1980 tables of a reading";
 // The hydrometer method reports readings and results to 0.1 kg/m3 and 0.1 °API; its
-// worked example of Table 5B reads 38.7 for 40.5 °API at 83.0 °F.
+// published example of Table 5B reads 38.7 for 40.5 °API at 83.0 °F.
 inline constexpr std::string_view kHydrometerReporting
     = "Appendix I, volume conversion, ASTM/API/IP Table 5A/B (online.documentine.com/"
       "api-temperature-correction-chart)";
 
 // The 2004 edition: its commodity groups with K0, K1, K2 and their bands, δ60 and T*,
 // the ITS-90 to IPTS-68 conversion, Fp, the iteration to 60 °F with its tolerance, the
-// ranges, the rounding, and the worked examples that tests/calc/edition2004 checks.
+// ranges, the rounding, and the published examples that tests/calc/edition2004 checks.
 inline constexpr std::string_view kMpms2004 = "API MPMS Chapter 11.1-2004 (ASTM D1250-04, IP "
                                               "200/04), Temperature and Pressure Volume "
                                               "Correction Factors";

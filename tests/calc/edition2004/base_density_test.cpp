@@ -1,4 +1,4 @@
-// The density at 60 °F found from an observed density: the worked examples of API MPMS
+// The density at 60 °F found from an observed density: the published examples of API MPMS
 // Chapter 11.1-2004, round trips through the factors over the range, and the refusals.
 #include "calc/edition2004/base_density.h"
 #include "calc/edition2004/table_calculation.h"

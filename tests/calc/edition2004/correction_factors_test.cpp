@@ -1,4 +1,4 @@
-// The factors of the 2004 edition against the worked examples that API MPMS Chapter
+// The factors of the 2004 edition against the examples that API MPMS Chapter
 // 11.1-2004 publishes for a density at 60 °F carried to other conditions, computed on
 // the inputs as given, to every digit the examples show.
 #include "calc/edition2004/table_calculation.h"
