@@ -77,6 +77,9 @@ public:
         control("Command3")->setFocus();
         const QImage before = screen();
         print();
+        // The window has the focus back only once the window manager activates it
+        // again after the last message box; until then its focus frame is not drawn.
+        QVERIFY(QTest::qWaitForWindowActive(&window, fakes::kWindowSystemWaitMilliseconds));
         const QImage after = screen();
         keepPicture(before, name + QStringLiteral("-before"));
         keepPicture(after, name + QStringLiteral("-after"));
