@@ -4,6 +4,7 @@
 #include "cli/cargo/cargo_writer.h"
 #include "cli/cargo/tank_rows.h"
 #include "cli/csv_batch.h"
+#include "cli/escaped_text.h"
 #include "cli/report.h"
 
 #include <cstring>
@@ -71,25 +72,27 @@ namespace {
 int runCargo(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err,
     CargoFormat format)
 {
+    const std::string shownSource = messageText(source);
     CsvReader reader(in, columnCount, kLongestField);
     CsvRecord record;
     const bool any = reader.next(record);
     const auto failedRead = [&] {
         if (reader.readError() == 0)
             return false;
-        err << kProgramName << ": " << source << ": " << std::strerror(reader.readError()) << '\n';
+        err << kProgramName << ": " << shownSource << ": " << std::strerror(reader.readError())
+            << '\n';
         return true;
     };
     if (failedRead())
         return kExitRejected;
     if (!any) {
-        err << kProgramName << ": " << source << ": no header: it must name the columns "
+        err << kProgramName << ": " << shownSource << ": no header: it must name the columns "
             << columnsHelp() << '\n';
         return kExitRejected;
     }
     auto layout = layoutOf(record);
     if (auto* reason = std::get_if<std::string>(&layout)) {
-        err << kProgramName << ": " << source << ": " << *reason << '\n';
+        err << kProgramName << ": " << shownSource << ": " << messageText(*reason) << '\n';
         return kExitRejected;
     }
     const auto writer = writerFor(format);
@@ -108,10 +111,10 @@ int runCargo(std::istream& in, std::string_view source, std::ostream& out, std::
     if (totals.leftOut().empty())
         return kExitComputed;
     for (const LeftOut& row : totals.leftOut())
-        err << kProgramName << ": " << source << ": line " << row.line << ": " << row.reason
-            << '\n';
-    err << kProgramName << ": " << source << ": "
-        << incompleteNote(allOf(totals.leftOut())).substr(12) << " of the totals\n";
+        err << kProgramName << ": " << shownSource << ": line " << row.line << ": "
+            << messageText(row.reason) << '\n';
+    err << kProgramName << ": " << shownSource << ": "
+        << messageText(incompleteNote(allOf(totals.leftOut())).substr(12)) << " of the totals\n";
     return kExitRejected;
 }
 

@@ -182,6 +182,10 @@ namespace {
         const CliRun marked = run({ "--cargo", "--csv" },
             "\xEF\xBB\xBFtank,tov,temperature,density\r\nK1,1000,20,0.8500\r\n");
         EXPECT_EQ(marked.status, kExitComputed) << marked.err;
+        const CliRun controls = run({ "--cargo" }, std::string("tank,\x1b[31m\0\n", 12));
+        EXPECT_EQ(controls.status, kExitRejected);
+        EXPECT_NE(controls.err.find("unknown column '\\x1b[31m\\0'"), std::string::npos)
+            << controls.err;
     }
 
     TEST(CargoCommandLine, TheOutputFormIsOneOfTextCsvAndJson)
