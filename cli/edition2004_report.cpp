@@ -1,5 +1,6 @@
 #include "cli/edition2004_report.h"
 
+#include "calc/edition2004/input_ranges.h"
 #include "calc/number_text.h"
 
 #include <ostream>
@@ -11,21 +12,8 @@ namespace corvald::cli {
 namespace {
 
     namespace e2004 = calc::edition2004;
-
-    bool metric(const e2004::Edition2004Table& t)
-    {
-        return t.basis != e2004::TableBasis::fahrenheit60;
-    }
-
-    std::string_view temperatureUnit(const e2004::Edition2004Table& t)
-    {
-        return metric(t) ? "°C" : "°F";
-    }
-
-    std::string_view pressureUnit(const e2004::Edition2004Table& t)
-    {
-        return metric(t) ? "kPa" : "psig";
-    }
+    using e2004::pressureUnit;
+    using e2004::temperatureUnit;
 
     // The names and units of a density in its form: for the text, for JSON, and its
     // places when rounded.

@@ -15,9 +15,6 @@ namespace {
 
     double kilopascals(double psi) { return psi * kPascalsPerPsi / 1000.0; }
 
-    std::string_view temperatureUnit(const Edition2004Table& t) { return metric(t) ? "°C" : "°F"; }
-    std::string_view pressureUnit(const Edition2004Table& t) { return metric(t) ? "kPa" : "psig"; }
-
     std::string_view densityName(const Edition2004Table& t, DensityForm form)
     {
         const bool observed = t.direction == TableDirection::toBase;
@@ -63,6 +60,9 @@ namespace {
     }
 
 } // namespace
+
+std::string_view temperatureUnit(const Edition2004Table& t) { return metric(t) ? "°C" : "°F"; }
+std::string_view pressureUnit(const Edition2004Table& t) { return metric(t) ? "kPa" : "psig"; }
 
 std::string pressureRangeText(const Edition2004Table& t)
 {

@@ -6,6 +6,7 @@
 #include "calc/edition2004/table_calculation.h"
 
 #include <string>
+#include <string_view>
 
 namespace corvald::calc::edition2004 {
 
@@ -16,6 +17,11 @@ inline constexpr double kLowestTemperature = -58.0; // °F
 inline constexpr double kHighestTemperature = 302.0; // °F
 inline constexpr double kLowestPressure = -14.696; // psig
 inline constexpr double kHighestPressure = 1500.0; // psig
+
+// The units a table takes its temperature and gauge pressure in: °C and kPa for the
+// metric bases, °F and psig for 60 °F.
+std::string_view temperatureUnit(const Edition2004Table& table);
+std::string_view pressureUnit(const Edition2004Table& table);
 
 // Raises OutOfRange when the temperature or pressure the calculation takes (`used`)
 // lies outside; the text names them as given.
