@@ -355,8 +355,13 @@ private slots:
     void hasAWindowIconForEachSize()
     {
         const QIcon icon = ui::qt::windowIcon();
-        for (const int size : { 24, 32, 48 })
-            QCOMPARE(icon.pixmap(QSize(size, size), 1.0).size(), QSize(size, size));
+        for (const int size : { 24, 32, 48 }) {
+            const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage();
+            const QImage installed
+                = QImage(QStringLiteral(CORVALD_ICON_FOLDER "/corvald-%1.png").arg(size));
+            QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
         QCOMPARE(icon.availableSizes().size(), 3);
     }
 
