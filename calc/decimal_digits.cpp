@@ -133,12 +133,15 @@ namespace {
         else if (k > 0 && magnitude * kPowersOfTen[static_cast<std::size_t>(k)] >= kFifteenDigits)
             --k;
         const long double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(k)];
-        const long double whole = std::floor(scaled);
-        const long double fraction = scaled - whole;
-        if (std::fabs(fraction - 0.5L) < kUncertainHalf || scaled < kFourteenDigits
-            || scaled >= kFifteenDigits)
+        // The nearest whole number in the current rounding mode (to nearest), and
+        // to an integer through a double, which holds it exactly: a floor or a
+        // cast of a long double would switch the x87 rounding mode, the costliest
+        // step of the batch.
+        const long double nearest = std::rint(scaled);
+        if (std::fabs(std::fabs(scaled - nearest) - 0.5L) < kUncertainHalf
+            || scaled < kFourteenDigits || scaled >= kFifteenDigits)
             return false;
-        auto digits = static_cast<unsigned long long>(whole) + (fraction > 0.5L ? 1 : 0);
+        auto digits = static_cast<std::uint64_t>(static_cast<double>(nearest));
         d.negative = x < 0;
         d.exponent = -k;
         if (digits == static_cast<unsigned long long>(kFifteenDigits)) { // 999...9.5 and up
