@@ -60,11 +60,15 @@ std::string messageText(std::string_view text) { return escaped(text, {}); }
 
 std::string fieldText(std::string_view text) { return escaped(text, kFieldBreaks); }
 
+// Every field of a batch passes here: a byte that can start no control is
+// passed over without a closer look.
 bool holdsFieldControls(std::string_view text)
 {
-    for (; !text.empty(); text.remove_prefix(1))
-        if (controlLength(text, kFieldBreaks) != 0)
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((isC0(c) || c == kC1Lead) && controlLength(text.substr(i), kFieldBreaks) != 0)
             return true;
+    }
     return false;
 }
 
