@@ -1,86 +1,19 @@
 // The real widgets of the main window, driven as an operator drives them.
-#include "tests/support/fake_about_dialogs.h"
-#include "tests/support/fake_message_boxes.h"
-#include "tests/support/fake_program_lifetime.h"
-#include "tests/support/fake_window_printer.h"
+#include "tests/ui/main/qt/main_window_fixture.h"
 #include "ui/main/form1_design.h"
 #include "ui/main/qt/form1_view.h"
-#include "ui/main/qt/main_window.h"
-#include "ui/main/qt/window_icon.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-
-#include <memory>
 
 using namespace corvald;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public tests::MainWindowFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<ui::Form1> form_;
-    fakes::FakeMessageBoxes messages_;
-    fakes::FakeProgramLifetime program_;
-    std::unique_ptr<fakes::FakeWindowPrinter> printer_;
-    fakes::FakeAboutDialogs about_;
-    std::unique_ptr<ui::Form1Host> host_;
-    std::unique_ptr<ui::qt::MainWindow> window_;
-
-    template <class T = QWidget> T* control(const char* name) const
-    {
-        auto* widget = window_->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    QString caption(const char* label) const { return control<QLabel>(label)->text(); }
-    QAction* menuItem(const char* name) const { return control<QAction>(name); }
-    QComboBox* combo(const char* name) const { return control<QComboBox>(name); }
-
-    void pick(const char* comboName, const QString& item)
-    {
-        QComboBox* box = combo(comboName);
-        const int index = box->findText(item);
-        QVERIFY(index >= 0);
-        box->setCurrentIndex(index);
-    }
-    void enterAThousandCubicMetresAt20Degrees()
-    {
-        QLineEdit* quantity = control<QLineEdit>("Text1");
-        quantity->setFocus();
-        QTest::keyClicks(quantity, QStringLiteral("1000"));
-        pick("Combo1", QStringLiteral("20.0"));
-        pick("Combo2", QStringLiteral("0.8500"));
-    }
-    // Clicks near the left edge, where an option button has its mark.
-    void click(const char* name)
-    {
-        QWidget* widget = control(name);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
-    }
-
 private slots:
-    void init()
-    {
-        form_ = std::make_unique<ui::Form1>();
-        messages_.shown.clear();
-        program_.endRequests = 0;
-        printer_ = std::make_unique<fakes::FakeWindowPrinter>(*form_);
-        host_ = std::make_unique<ui::Form1Host>(
-            ui::Form1Host { messages_, program_, *printer_, about_ });
-        window_ = std::make_unique<ui::qt::MainWindow>(*form_, *host_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-    void cleanup() { window_.reset(); }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void startsAsDesigned()
     {
@@ -285,100 +218,6 @@ private slots:
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("Command3"))->isVisible());
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("Combo1"))->isVisible());
         QVERIFY(messages_.shown.empty());
-    }
-
-    void showsTheAboutDialogFromTheHelpMenu()
-    {
-        menuItem("frmAboutItem")->trigger();
-        QCOMPARE(about_.shown, 1);
-    }
-
-    void exitEndsTheProgram()
-    {
-        menuItem("mnuExitItem")->trigger();
-        QCOMPARE(program_.endRequests, 1);
-    }
-
-    void enterPressesOnlyTheFocusedButton()
-    {
-        QTest::keyClick(control("Command1"), Qt::Key_Return);
-        QCOMPARE(caption("Label7"), QStringLiteral("mt"));
-        QTest::keyClick(control("Command1"), Qt::Key_Escape);
-        QCOMPARE(caption("Label7"), QStringLiteral("mt"));
-        enterAThousandCubicMetresAt20Degrees();
-        QTest::keyClick(control("Text1"), Qt::Key_Return);
-        QTest::keyClick(control("Text1"), Qt::Key_Escape);
-        QCOMPARE(caption("Label7"), QStringLiteral("mt"));
-        QCOMPARE(caption("Label10"), QString());
-        QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("1000"));
-    }
-
-    void tabsInTheDesignedOrder()
-    {
-        const char* order[] = { "Command1", "Text1", "Combo1", "Combo2", "Command3", "Command2",
-            "Command4", "Option3" };
-        for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-            QCOMPARE(QApplication::focusWidget(), control(order[i]));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(QApplication::focusWidget(), control("Option3"));
-    }
-
-    void resizingMovesNoControl()
-    {
-        const QRect before = control("Command3")->geometry();
-        window_->resize(600, 500);
-        QTest::qWait(10);
-        QCOMPARE(control("Command3")->geometry(), before);
-        window_->resize(200, 120);
-        QTest::qWait(10);
-        QCOMPARE(control("Command3")->geometry(), before);
-    }
-
-    // On a high-density screen the window is drawn with more pixels at the same
-    // layout, and the icon from its larger images.
-    void scalesWithTheScreen()
-    {
-        const double factor = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-            : 1.0;
-        QCOMPARE(window_->devicePixelRatioF(), factor);
-        const QPixmap picture = window_->view().grab();
-        QCOMPARE(picture.size(), QSize(qRound(360 * factor), qRound(246 * factor)));
-        const QPixmap button = control("Command3")->grab();
-        QCOMPARE(button.size(), QSize(qRound(73 * factor), qRound(25 * factor)));
-        const QPixmap icon = ui::qt::windowIcon().pixmap(QSize(24, 24), factor);
-        QCOMPARE(icon.deviceIndependentSize().toSize(), QSize(24, 24));
-        QVERIFY(icon.width() >= qRound(24 * factor));
-    }
-
-    void hasAWindowIconForEachSize()
-    {
-        const QIcon icon = ui::qt::windowIcon();
-        for (const int size : { 24, 32, 48 }) {
-            const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage();
-            const QImage installed
-                = QImage(QStringLiteral(CORVALD_ICON_FOLDER "/corvald-%1.png").arg(size));
-            QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-        }
-        QCOMPARE(icon.availableSizes().size(), 3);
-    }
-
-    void hasTheMenusInOrder()
-    {
-        const QStringList expected = { "File", "Calculate", "Print", "Clear", "Exit", "Convert",
-            "metric tonns to cubic meters", "cubic meters to metric tonnes", "Help", "About" };
-        QStringList shown;
-        for (QAction* menu : window_->menuBar()->actions()) {
-            shown << menu->text();
-            for (QAction* item : menu->menu()->actions()) {
-                shown << item->text();
-                QVERIFY(item->isEnabled() && item->isVisible() && !item->isSeparator());
-                QVERIFY(item->shortcut().isEmpty());
-            }
-        }
-        QCOMPARE(shown, expected);
     }
 };
 
