@@ -2,6 +2,7 @@
 
 #include "calc/edition2004/input_ranges.h"
 #include "calc/number_text.h"
+#include "cli/report_line.h"
 
 #include <ostream>
 #include <string>
@@ -40,30 +41,23 @@ namespace {
 
     std::string number(double x) { return calc::writeNumber(x); }
 
-    void line(std::ostream& out, std::string_view caption, const std::string& value,
-        std::string_view unit = {})
-    {
-        out << caption << "  " << value;
-        if (!unit.empty())
-            out << ' ' << unit;
-        out << '\n';
-    }
-
     void figureLines(std::ostream& out, bool exact, std::string_view caption,
         const e2004::Figure& f, int decimals, std::string_view unit = {})
     {
         if (exact)
-            line(out, std::string(caption) + " unrounded", number(f.unrounded), unit);
-        line(out, caption, calc::fixedDecimals(f.rounded, decimals), unit);
+            printLine(out, std::string(caption) + " unrounded", number(f.unrounded), unit);
+        printLine(out, caption, calc::fixedDecimals(f.rounded, decimals), unit);
     }
 
     void inputLines(std::ostream& out, const e2004::Edition2004Table& t,
         const e2004::TableRequest& r, std::string_view suffix)
     {
         const FormText form = formText(r.form);
-        line(out, std::string(form.caption) + std::string(suffix), number(r.density), form.unit);
-        line(out, "Temperature" + std::string(suffix), number(r.temperature), temperatureUnit(t));
-        line(out, "Pressure" + std::string(suffix), number(r.pressure), pressureUnit(t));
+        printLine(
+            out, std::string(form.caption) + std::string(suffix), number(r.density), form.unit);
+        printLine(
+            out, "Temperature" + std::string(suffix), number(r.temperature), temperatureUnit(t));
+        printLine(out, "Pressure" + std::string(suffix), number(r.pressure), pressureUnit(t));
     }
 
     void jsonFigure(std::ostream& out, std::string_view key, const e2004::Figure& f, int decimals)
@@ -90,13 +84,13 @@ void printEdition2004Text(std::ostream& out, const Edition2004Report& report)
     inputLines(out, t, report.given, "");
     if (!exact)
         inputLines(out, t, f.used, " rounded");
-    line(out, "Group", std::string(f.group->name));
-    line(out, "K0", number(f.group->k0));
-    line(out, "K1", number(f.group->k1));
-    line(out, "K2", number(f.group->k2));
-    line(out, "Alpha60", number(f.alpha60), "1/°F");
+    printLine(out, "Group", f.group->name);
+    printLine(out, "K0", number(f.group->k0));
+    printLine(out, "K1", number(f.group->k1));
+    printLine(out, "K2", number(f.group->k2));
+    printLine(out, "Alpha60", number(f.alpha60), "1/°F");
     if (f.steps > 0)
-        line(out, "Iterations", std::to_string(f.steps));
+        printLine(out, "Iterations", std::to_string(f.steps));
     figureLines(out, exact, "CTL", f.ctl, 5);
     figureLines(out, exact, "Fp", f.fp, 3, "1E-05/psi");
     figureLines(out, exact, "CPL", f.cpl, 5);

@@ -1,6 +1,7 @@
 #include "cli/table_output.h"
 
 #include "calc/number_text.h"
+#include "cli/report_line.h"
 
 #include <cctype>
 #include <ostream>
@@ -21,15 +22,6 @@ namespace {
             text.front()
                 = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
         return text;
-    }
-
-    void printLine(std::ostream& out, std::string_view caption, const std::string& value,
-        std::string_view unit)
-    {
-        out << caption << "  " << value;
-        if (!unit.empty())
-            out << ' ' << unit;
-        out << '\n';
     }
 
     void printValue(std::ostream& out, const TableValue& v)
