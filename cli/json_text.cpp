@@ -1,19 +1,12 @@
 #include "cli/json_text.h"
 
-#include <array>
+#include "cli/control_characters.h"
 
 namespace corvald::cli {
 
 namespace {
 
     constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
-    // Escaped as controls, so that a terminal showing the output cannot take them
-    // for a command: DEL, and U+0080 to U+009F (C2 80 to C2 9F in UTF-8).
-    constexpr unsigned char kDelete = 0x7F;
-    constexpr unsigned char kC1Lead = 0xC2;
-    constexpr unsigned char kC1Last = 0x9F;
-    constexpr std::array<char, 16> kHexDigits
-        = { '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'a', 'b', 'c', 'd', 'e', 'f' };
 
     // The length of the well-formed UTF-8 sequence at the start of text, or 0.
     std::size_t sequenceLength(std::string_view text)
@@ -87,14 +80,14 @@ void appendJsonString(std::string& out, std::string_view text)
     while (!text.empty()) {
         const auto c = static_cast<unsigned char>(text[0]);
         std::size_t used = 1;
-        if (c < 0x20 || c == kDelete || c == '"' || c == '\\')
+        if (isC0Control(c) || c == '"' || c == '\\')
             appendEscaped(out, c);
         else if (c < 0x80)
             out += text[0];
-        else if ((used = sequenceLength(text)) == 2 && c == kC1Lead
-            && static_cast<unsigned char>(text[1]) <= kC1Last)
+        else if (startsC1Control(text)) {
             appendEscaped(out, static_cast<unsigned char>(text[1])); // U+0080 to U+009F
-        else if (used != 0)
+            used = 2;
+        } else if ((used = sequenceLength(text)) != 0)
             out.append(text.substr(0, used));
         else {
             out += kReplacement;

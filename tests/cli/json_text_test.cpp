@@ -27,6 +27,7 @@ namespace {
         EXPECT_EQ(json("\xF0\x9F\x9B\xA2"), "\"\xF0\x9F\x9B\xA2\""); // four bytes, kept
         EXPECT_EQ(
             json("\x7F\xC2\x9B\xC2\xA0"), "\"\\u007f\\u009b\xC2\xA0\""); // DEL, CSI; NBSP kept
+        EXPECT_EQ(json("\xC2\x80\xC2\x9F"), "\"\\u0080\\u009f\""); // the first and last C1
         const std::string_view replaced = "\xEF\xBF\xBD";
         for (std::string_view bad : { "\xFF", "\xC0\xAF", "\xED\xA0\x80", "\xE2\x82", "\x80" }) {
             const std::string out = json(bad);
