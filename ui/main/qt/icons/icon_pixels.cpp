@@ -1,7 +1,7 @@
 // Build tool: writes the window icon's PNG images as a header of ARGB32 pixels,
 // so that a start of the window makes its icon without opening an image reader
 // (which looks through Qt's image format plugins before it decodes a byte).
-//   icon_pixels OUTPUT.h SIZE=IMAGE.png...
+//   icon_pixels OUTPUT.h IMAGE.png...   (each image square, named by its size)
 #include <QImage>
 #include <QString>
 
@@ -11,12 +11,13 @@
 
 namespace {
 
-bool writeImage(std::ofstream& out, int size, const char* file, std::string& table)
+bool writeImage(std::ofstream& out, const char* file, std::string& table)
 {
     const QImage image
         = QImage(QString::fromLocal8Bit(file), "PNG").convertToFormat(QImage::Format_ARGB32);
-    if (image.width() != size || image.height() != size) {
-        std::fprintf(stderr, "icon_pixels: %s is not a %d pixel square image\n", file, size);
+    const int size = image.width();
+    if (image.isNull() || image.height() != size) {
+        std::fprintf(stderr, "icon_pixels: %s is no square PNG image\n", file);
         return false;
     }
     const std::string name = "kIcon" + std::to_string(size);
@@ -36,20 +37,16 @@ bool writeImage(std::ofstream& out, int size, const char* file, std::string& tab
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: icon_pixels OUTPUT.h SIZE=IMAGE.png...\n");
+        std::fprintf(stderr, "usage: icon_pixels OUTPUT.h IMAGE.png...\n");
         return 2;
     }
     std::ofstream out(argv[1]);
     out << "// Made by icon_pixels from the window icon's images.\n#pragma once\n\n"
            "#include <cstdint>\n\nnamespace corvald::ui::qt {\n\n";
     std::string table;
-    for (int i = 2; i < argc; ++i) {
-        const std::string argument = argv[i];
-        const auto equals = argument.find('=');
-        if (equals == std::string::npos
-            || !writeImage(out, std::stoi(argument.substr(0, equals)), argv[i] + equals + 1, table))
+    for (int i = 2; i < argc; ++i)
+        if (!writeImage(out, argv[i], table))
             return 1;
-    }
     out << "\nstruct IconImage {\n    int size;\n    const std::uint32_t* pixels;\n};\n\n"
            "inline constexpr IconImage kIconImages[] = {\n"
         << table << "};\n\n} // namespace corvald::ui::qt\n";
