@@ -6,6 +6,8 @@ const CommodityGroup& groupFor(Commodity commodity, double density60)
 {
     if (commodity == Commodity::crudeOils)
         return kCrudeOils;
+    if (commodity == Commodity::lubricatingOils)
+        return kLubricatingOils;
     for (const CommodityGroup& group : kRefinedProducts)
         if (density60 < group.highest)
             return group;
@@ -16,6 +18,8 @@ DensityRange densityRange(Commodity commodity)
 {
     if (commodity == Commodity::crudeOils)
         return { kCrudeOils.lowest, kCrudeOils.highest };
+    if (commodity == Commodity::lubricatingOils)
+        return { kLubricatingOils.lowest, kLubricatingOils.highest };
     return { kRefinedProducts.front().lowest, kRefinedProducts.back().highest };
 }
 

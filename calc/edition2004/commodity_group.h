@@ -26,7 +26,11 @@ inline constexpr std::array<CommodityGroup, 4> kRefinedProducts = { {
     { "fuel oils", 103.8720, 0.2701, 0, 838.3127, 1163.5 },
 } };
 
-enum class Commodity { crudeOils, refinedProducts };
+// The lubricating oils (source kMpms2004), whose α60 is K1/ρ*.
+inline constexpr CommodityGroup kLubricatingOils { "lubricating oils", 0, 0.34878, 0, 800.9,
+    1163.5 };
+
+enum class Commodity { crudeOils, refinedProducts, lubricatingOils };
 
 struct DensityRange {
     double lowest, highest; // kg/m3 at 60 °F, both inside

@@ -15,10 +15,12 @@ namespace {
     using tables::TableRange;
     using tables::TableSide;
 
-    // Every table passes through the density at 60 °F; both commodities cover the same
-    // densities there. source: kMpms2004
+    // Every table passes through the density at 60 °F; crude oils and refined products
+    // cover the same densities there. source: kMpms2004
     constexpr TableRange kDensity60Range { kCrudeOils.lowest, kCrudeOils.highest, "kg/m3",
         tables::kMpms2004 };
+    constexpr TableRange kLubricatingDensity60Range { kLubricatingOils.lowest,
+        kLubricatingOils.highest, "kg/m3", tables::kMpms2004 };
     constexpr TableRange kFahrenheitTemperatures { kLowestTemperature, kHighestTemperature, "°F",
         tables::kMpms2004 };
     constexpr TableRange kCelsiusTemperatures { celsiusOfFahrenheit(kLowestTemperature),
@@ -31,22 +33,31 @@ namespace {
     constexpr TableSide kDensity { "density", "kg/m3", kDensityResolution.decimals };
     constexpr TableSide kFactors { "CTL, CPL and CTPL", "", kFactorResolution.decimals };
 
+    constexpr std::string_view commodityName(Commodity c)
+    {
+        return c == Commodity::crudeOils      ? "crude oils"
+            : c == Commodity::refinedProducts ? "refined products"
+                                              : "lubricating oils";
+    }
+
     constexpr TableEntry entry(const Edition2004Table& t, const TableSide& takes)
     {
-        const bool crude = t.commodity == Commodity::crudeOils;
+        const bool lubricating = t.commodity == Commodity::lubricatingOils;
         const bool toBase = t.direction == TableDirection::toBase;
         const bool fahrenheit = t.basis == TableBasis::fahrenheit60;
-        return { kEdition, t.name, crude ? "crude oils" : "refined products",
+        return { kEdition, t.name, commodityName(t.commodity),
             toBase ? TableKind::reading : TableKind::factor,
             fahrenheit                             ? "60 °F"
                 : t.basis == TableBasis::celsius15 ? "15 °C"
                                                    : "20 °C",
-            takes, toBase ? takes : kFactors, kDensity60Range,
+            takes, toBase ? takes : kFactors,
+            lubricating ? kLubricatingDensity60Range : kDensity60Range,
             fahrenheit ? kFahrenheitTemperatures : kCelsiusTemperatures, {}, nullptr, &t };
     }
 
     constexpr auto kCrude = Commodity::crudeOils;
     constexpr auto kProducts = Commodity::refinedProducts;
+    constexpr auto kLubricating = Commodity::lubricatingOils;
     constexpr auto k60F = TableBasis::fahrenheit60;
     constexpr auto k15C = TableBasis::celsius15;
     constexpr auto k20C = TableBasis::celsius20;
@@ -86,12 +97,31 @@ namespace {
     constexpr Edition2004Table k60B { "60B", kProducts, k20C, kFromBase,
         "volume correction to 20 °C of refined products" };
 
-    constexpr std::array<TableEntry, 16> kTables { entry(k5A, kApiGravity), entry(k5B, kApiGravity),
-        entry(k6A, kApiGravity), entry(k6B, kApiGravity), entry(k23A, kRelativeDensity),
-        entry(k23B, kRelativeDensity), entry(k24A, kRelativeDensity), entry(k24B, kRelativeDensity),
-        entry(k53A, kDensity), entry(k53B, kDensity), entry(k54A, kDensity), entry(k54B, kDensity),
-        entry(k59A, kDensity), entry(k59B, kDensity), entry(k60A, kDensity),
-        entry(k60B, kDensity) };
+    constexpr Edition2004Table k5D { "5D", kLubricating, k60F, kToBase,
+        "API gravity at 60 °F of lubricating oils" };
+    constexpr Edition2004Table k6D { "6D", kLubricating, k60F, kFromBase,
+        "volume correction to 60 °F of lubricating oils" };
+    constexpr Edition2004Table k23D { "23D", kLubricating, k60F, kToBase,
+        "relative density 60/60 °F of lubricating oils" };
+    constexpr Edition2004Table k24D { "24D", kLubricating, k60F, kFromBase,
+        "volume correction to 60 °F of lubricating oils" };
+    constexpr Edition2004Table k53D { "53D", kLubricating, k15C, kToBase,
+        "density at 15 °C of lubricating oils" };
+    constexpr Edition2004Table k54D { "54D", kLubricating, k15C, kFromBase,
+        "volume correction to 15 °C of lubricating oils" };
+    constexpr Edition2004Table k59D { "59D", kLubricating, k20C, kToBase,
+        "density at 20 °C of lubricating oils" };
+    constexpr Edition2004Table k60D { "60D", kLubricating, k20C, kFromBase,
+        "volume correction to 20 °C of lubricating oils" };
+
+    constexpr std::array<TableEntry, 24> kTables { entry(k5A, kApiGravity), entry(k5B, kApiGravity),
+        entry(k5D, kApiGravity), entry(k6A, kApiGravity), entry(k6B, kApiGravity),
+        entry(k6D, kApiGravity), entry(k23A, kRelativeDensity), entry(k23B, kRelativeDensity),
+        entry(k23D, kRelativeDensity), entry(k24A, kRelativeDensity), entry(k24B, kRelativeDensity),
+        entry(k24D, kRelativeDensity), entry(k53A, kDensity), entry(k53B, kDensity),
+        entry(k53D, kDensity), entry(k54A, kDensity), entry(k54B, kDensity), entry(k54D, kDensity),
+        entry(k59A, kDensity), entry(k59B, kDensity), entry(k59D, kDensity), entry(k60A, kDensity),
+        entry(k60B, kDensity), entry(k60D, kDensity) };
 
 } // namespace
 

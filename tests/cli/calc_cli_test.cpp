@@ -194,8 +194,9 @@ namespace {
              })
             EXPECT_NE(help.find(entry), std::string::npos) << entry;
         // The 2004 mode offers these and finds them in the registry that writes the help.
-        for (const std::string name : { "5A", "5B", "6A", "6B", "23A", "23B", "24A", "24B", "53A",
-                 "53B", "54A", "54B", "59A", "59B", "60A", "60B" }) {
+        for (const std::string name :
+            { "5A", "5B", "5D", "6A", "6B", "6D", "23A", "23B", "23D", "24A", "24B", "24D", "53A",
+                "53B", "53D", "54A", "54B", "54D", "59A", "59B", "59D", "60A", "60B", "60D" }) {
             EXPECT_NE(calc::tables::findTable("2004", name), nullptr) << name;
             EXPECT_NE(help.find(" " + name + " 2004 edition: "), std::string::npos) << name;
         }

@@ -81,8 +81,8 @@ namespace {
             { { "--edition", "2007", "--table", "54A", "--density", "850", "--temperature", "30" },
                 "--edition \"2007\": give 1980 or 2004" },
             { { "--edition", "2004", "--table", "54C", "--density", "850", "--temperature", "30" },
-                "--table \"54C\" of the 2004 edition: give 5A, 5B, 6A, 6B, 23A, 23B, 24A, 24B, "
-                "53A, 53B, 54A, 54B, 59A, 59B, 60A or 60B" },
+                "--table \"54C\" of the 2004 edition: give 5A, 5B, 5D, 6A, 6B, 6D, 23A, 23B, 23D, "
+                "24A, 24B, 24D, 53A, 53B, 53D, 54A, 54B, 54D, 59A, 59B, 59D, 60A, 60B or 60D" },
             { { "--edition", "2004", "--table", "54A", "--api", "35", "--temperature", "30" },
                 "table 54A of the 2004 edition takes --density in kg/m3" },
             { { "--edition", "2004", "--table", "6A", "--api", "35", "--density", "850",

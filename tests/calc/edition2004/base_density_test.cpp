@@ -33,6 +33,11 @@ namespace {
             663.445062852402, 1.088429741690, 1.08918, kExact },
         { "5B", DensityForm::api, 41.4, 72, 375, "jet fuels", 820.670624131605, 0.994103137645,
             0.99624, kExact },
+        { "5D", DensityForm::api, 23.6, 78.7, 128, "lubricating oils", 917.442430351448,
+            0.992874116475, 0.99343, kExact },
+        // Observed lighter than any lubricating oil: the iteration starts on the lower bound.
+        { "5D", DensityForm::api, 62, 302, 1499.97, "lubricating oils", 801.061124838869,
+            0.892011191342, 0.91197, kExact },
         { "23B", DensityForm::relativeDensity, 0.8665, 68, 11, "fuel oils", 868.722680008428,
             0.996406814700, 0.99646, 3e-9 },
         // Just below the jet-fuel boundary: an iteration that kept the group of the

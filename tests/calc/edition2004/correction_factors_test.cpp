@@ -26,6 +26,15 @@ namespace {
             -7.3, 1.004858068990, 1, 1.00486 },
         { "gasoline, 657.3 kg/m3 at 27.3 °F and 1234.5 psig", "6B", DensityForm::density, 657.3,
             27.3, 1234.5, 1.026475833518, 1.012417396817, 1.03922 },
+        { "crude oil, -10 °API at 301.93 °F and 1500 psig", "6A", DensityForm::api, -10, 301.93,
+            1500, 0.938051116886, 1.006460852301, 0.94411 },
+        { "jet fuel, relative density 0.7943 at 85 °F and 247.3 psig", "24B",
+            DensityForm::relativeDensity, 0.7943, 85, 247.3, 0.986832406683, 1.001646525013,
+            0.98846 },
+        { "transition zone, 772.32 kg/m3 at -32.8 °F and 124.63 psig", "6B", DensityForm::density,
+            772.32, -32.8, 124.63, 1.057147343671, 1.000562524977, 1.05774 },
+        { "lubricating oil, 42.9 °API at 129.3 °F and 138.8 psig", "6D", DensityForm::api, 42.9,
+            129.3, 138.8, 0.969922293864, 1.001017953704, 0.97091 },
     };
 
     TEST(EditionTwentyFourFactors, PublishedExamplesToEveryDigit)
