@@ -82,7 +82,7 @@ namespace {
     {
         const TableInput& t = invocation.table;
         const TableRequest request { t.name, t.density, t.api, t.temperature, t.hydrometer,
-            t.decimals, t.edition, t.pressure, t.relativeDensity, t.exact,
+            t.decimals, t.edition, t.pressure, t.relativeDensity, t.alpha, t.exact,
             invocation.format == Format::json };
         return static_cast<int>(runTableMode(request, s.out, s.err));
     }

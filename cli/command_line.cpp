@@ -26,18 +26,19 @@ namespace {
         kEdition = kQuantity << 9,
         kPressure = kQuantity << 10,
         kRelativeDensity = kQuantity << 11,
-        kJson = kQuantity << 12,
-        kCsv = kQuantity << 13,
-        kProduct = kQuantity << 14,
-        kProductExact = kQuantity << 15,
-        kExact = kQuantity << 16,
-        kHelp = kQuantity << 17,
-        kVersion = kQuantity << 18,
-        kCargo = kQuantity << 19,
+        kAlpha = kQuantity << 12,
+        kJson = kQuantity << 13,
+        kCsv = kQuantity << 14,
+        kProduct = kQuantity << 15,
+        kProductExact = kQuantity << 16,
+        kExact = kQuantity << 17,
+        kHelp = kQuantity << 18,
+        kVersion = kQuantity << 19,
+        kCargo = kQuantity << 20,
     };
-    constexpr unsigned kLastValueOption = kRelativeDensity; // the options before it take a value
+    constexpr unsigned kLastValueOption = kAlpha; // the options before it take a value
 
-    constexpr std::array<option, 21> kLongOptions = { {
+    constexpr std::array<option, 22> kLongOptions = { {
         { "quantity", required_argument, nullptr, kQuantity },
         { "temperature", required_argument, nullptr, kTemperature },
         { "density", required_argument, nullptr, kDensity },
@@ -50,6 +51,7 @@ namespace {
         { "edition", required_argument, nullptr, kEdition },
         { "pressure", required_argument, nullptr, kPressure },
         { "relative-density", required_argument, nullptr, kRelativeDensity },
+        { "alpha", required_argument, nullptr, kAlpha },
         { "json", no_argument, nullptr, kJson },
         { "csv", no_argument, nullptr, kCsv },
         { "product", no_argument, nullptr, kProduct },
@@ -80,7 +82,7 @@ namespace {
             kProductExact | kDensity | kTemperature | kJson, false },
         { Mode::table, kTable, kTable | kTemperature,
             kTable | kDensity | kApi | kTemperature | kHydrometer | kDecimals | kJson | kEdition
-                | kPressure | kRelativeDensity | kExact,
+                | kPressure | kRelativeDensity | kAlpha | kExact,
             false },
         { Mode::cargo, kCargo, 0, kCargo | kCsv | kJson, true },
     } };
@@ -107,8 +109,8 @@ namespace {
     struct Given {
         unsigned seen = 0;
         // quantity, temperature, density, from, basis, table, api, hydrometer, decimals,
-        // edition, pressure, relative density
-        std::array<std::string, 12> values;
+        // edition, pressure, relative density, alpha
+        std::array<std::string, 13> values;
         std::vector<std::string> operands;
     };
 
@@ -216,7 +218,7 @@ namespace {
         invocation.table = { given.values[valueIndex(kTable)], valueGiven(kDensity),
             valueGiven(kApi), valueGiven(kTemperature), valueGiven(kHydrometer),
             valueGiven(kDecimals), valueGiven(kEdition), valueGiven(kPressure),
-            valueGiven(kRelativeDensity), (given.seen & kExact) != 0 };
+            valueGiven(kRelativeDensity), valueGiven(kAlpha), (given.seen & kExact) != 0 };
         return invocation;
     }
 

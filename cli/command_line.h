@@ -21,7 +21,7 @@ enum class Mode { crude, batch, product, productExact, table, cargo };
 struct TableInput {
     std::string name;
     std::optional<std::string> density, api, temperature, hydrometer, decimals;
-    std::optional<std::string> edition, pressure, relativeDensity;
+    std::optional<std::string> edition, pressure, relativeDensity, alpha;
     bool exact = false;
 };
 

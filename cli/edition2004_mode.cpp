@@ -35,6 +35,11 @@ namespace {
             return table + " takes one of --api, --relative-density and --density";
         if (!request.temperature)
             return table + " needs --temperature";
+        const bool givenAlpha = t.commodity == e2004::Commodity::specialApplications;
+        if (givenAlpha && !request.alpha)
+            return table + " needs --alpha, the thermal expansion coefficient at 60 °F in 1/°F";
+        if (!givenAlpha && request.alpha)
+            return table + " takes no --alpha: its commodity group gives α60";
         if (request.hydrometer)
             return table + " takes no --hydrometer: it corrects no glass";
         return std::nullopt;
@@ -54,6 +59,8 @@ namespace {
         }
         r.temperature = readTableInput("temperature", *request.temperature);
         r.pressure = request.pressure ? readTableInput("pressure", *request.pressure) : 0.0;
+        if (request.alpha)
+            r.alpha60 = readTableInput("thermal expansion coefficient", *request.alpha);
         r.exact = request.exact;
         return r;
     }

@@ -66,11 +66,15 @@ namespace {
             << ", \"rounded\": " << calc::fixedDecimals(f.rounded, decimals) << '}';
     }
 
-    void jsonInputs(std::ostream& out, std::string_view key, const e2004::TableRequest& r)
+    void jsonInputs(std::ostream& out, const e2004::Edition2004Table& t, std::string_view key,
+        const e2004::TableRequest& r)
     {
         out << ", \"" << key << "\": {\"" << formText(r.form).key << "\": " << number(r.density)
             << ", \"temperature\": " << number(r.temperature)
-            << ", \"pressure\": " << number(r.pressure) << '}';
+            << ", \"pressure\": " << number(r.pressure);
+        if (t.commodity == e2004::Commodity::specialApplications)
+            out << ", \"alpha60\": " << number(r.alpha60);
+        out << '}';
     }
 
 } // namespace
@@ -84,10 +88,10 @@ void printEdition2004Text(std::ostream& out, const Edition2004Report& report)
     inputLines(out, t, report.given, "");
     if (!exact)
         inputLines(out, t, f.used, " rounded");
-    printLine(out, "Group", f.group->name);
-    printLine(out, "K0", number(f.group->k0));
-    printLine(out, "K1", number(f.group->k1));
-    printLine(out, "K2", number(f.group->k2));
+    printLine(out, "Group", f.group.name);
+    printLine(out, "K0", number(f.group.k0));
+    printLine(out, "K1", number(f.group.k1));
+    printLine(out, "K2", number(f.group.k2));
     printLine(out, "Alpha60", number(f.alpha60), "1/°F");
     if (f.steps > 0)
         printLine(out, "Iterations", std::to_string(f.steps));
@@ -111,12 +115,12 @@ void printEdition2004Json(std::ostream& out, const Edition2004Report& report)
 {
     const e2004::Edition2004Table& t = report.table;
     const e2004::TableFigures& f = report.figures;
-    out << "{\"edition\": \"2004\", \"table\": \"" << t.name << "\", \"group\": \"" << f.group->name
-        << "\", \"constants\": {\"K0\": " << number(f.group->k0)
-        << ", \"K1\": " << number(f.group->k1) << ", \"K2\": " << number(f.group->k2) << '}'
+    out << "{\"edition\": \"2004\", \"table\": \"" << t.name << "\", \"group\": \"" << f.group.name
+        << "\", \"constants\": {\"K0\": " << number(f.group.k0)
+        << ", \"K1\": " << number(f.group.k1) << ", \"K2\": " << number(f.group.k2) << '}'
         << ", \"exact\": " << (report.given.exact ? "true" : "false");
-    jsonInputs(out, "inputs", report.given);
-    jsonInputs(out, "inputs_used", f.used);
+    jsonInputs(out, t, "inputs", report.given);
+    jsonInputs(out, t, "inputs_used", f.used);
     out << ", \"temperature_unit\": \"" << temperatureUnit(t) << "\", \"pressure_unit\": \""
         << pressureUnit(t) << "\", \"base\": \"" << baseName(t) << '"'
         << ", \"density_60\": " << number(f.density60)

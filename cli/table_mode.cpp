@@ -104,9 +104,10 @@ TableStatus runTableMode(const TableRequest& request, std::ostream& out, std::os
     std::optional<std::string> problem;
     if (edition != calc::edition1980::kEdition)
         problem = "--edition \"" + std::string(edition) + "\": give 1980 or 2004";
-    else if (request.pressure || request.relativeDensity || request.exact)
+    else if (request.pressure || request.relativeDensity || request.alpha || request.exact)
         problem = std::string(request.pressure      ? "--pressure"
                           : request.relativeDensity ? "--relative-density"
+                          : request.alpha           ? "--alpha"
                                                     : "--exact")
             + " belongs to the 2004 edition: add --edition 2004";
     else if (!table)

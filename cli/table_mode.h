@@ -19,6 +19,7 @@ struct TableRequest {
     std::optional<std::string_view> edition; // 1980 (the default) or 2004
     std::optional<std::string_view> pressure; // 2004: psig for the °F tables, kPa for °C
     std::optional<std::string_view> relativeDensity; // 2004, the °F tables
+    std::optional<std::string_view> alpha; // 2004, tables C: α60 in 1/°F
     bool exact = false; // 2004: on the inputs as given
     bool json = false;
 };

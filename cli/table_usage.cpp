@@ -83,6 +83,16 @@ namespace {
         return text + " above";
     }
 
+    // A table of a special application takes its α60 beside the density.
+    std::string givenAlpha(const calc::edition2004::Edition2004Table& t)
+    {
+        if (t.commodity != calc::edition2004::Commodity::specialApplications)
+            return {};
+        using calc::writeNumber;
+        return " and --alpha, α60 " + writeNumber(calc::edition2004::kLowestAlpha60) + " to "
+            + writeNumber(calc::edition2004::kHighestAlpha60) + " 1/°F";
+    }
+
     // A 2004 table takes its density in one of three forms on the °F scale, and a
     // gauge pressure beside the temperature.
     std::string described2004(const TableEntry& table)
@@ -100,7 +110,7 @@ namespace {
                 + ", observed at" + at;
         else
             text += std::string(table.gives.quantity) + " to " + base + " for " + options + " at "
-                + base + ", at" + at;
+                + base + givenAlpha(t) + ", at" + at;
         text += " (" + std::string(table.product) + "); prints " + resolutionOf(table.gives)
             + "; density at 60 °F " + rangeOf(table.range) + ", T " + rangeOf(table.temperatures)
             + ", P " + calc::edition2004::pressureRangeText(t) + ".";

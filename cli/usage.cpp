@@ -16,7 +16,7 @@ namespace {
   corvald-calc --table NAME (--density D | --api G) --temperature T
                [--hydrometer glass|none] [--decimals N] [--json]
   corvald-calc --edition 2004 --table NAME (--density D | --api G | --relative-density R)
-               --temperature T [--pressure P] [--exact] [--json]
+               --temperature T [--pressure P] [--alpha A] [--exact] [--json]
   corvald-calc --cargo [--csv | --json] [FILE]
   corvald-calc --help | --version
 
@@ -107,6 +107,8 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    the °C ones; 0 when left out
   --relative-density R
                    2004 edition, °F tables: relative density 60/60 °F
+  --alpha A        2004 edition, tables 6C and 24C: the thermal expansion
+                   coefficient at 60 °F of the liquid, in 1/°F, taken as given
   --exact          2004 edition: compute on the inputs as given, without
                    rounding them, and print the unrounded results too
   --cargo [FILE]   a surveyor's quantity report over the tanks of a CSV file

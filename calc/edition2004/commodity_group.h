@@ -30,7 +30,11 @@ inline constexpr std::array<CommodityGroup, 4> kRefinedProducts = { {
 inline constexpr CommodityGroup kLubricatingOils { "lubricating oils", 0, 0.34878, 0, 800.9,
     1163.5 };
 
-enum class Commodity { crudeOils, refinedProducts, lubricatingOils };
+// The special applications: a liquid whose α60 is measured and given, not fitted to its
+// density (source kMpms2004); it is the K2 of a group without K0 and K1.
+CommodityGroup givenAlphaGroup(double alpha60);
+
+enum class Commodity { crudeOils, refinedProducts, lubricatingOils, specialApplications };
 
 struct DensityRange {
     double lowest, highest; // kg/m3 at 60 °F, both inside
@@ -41,7 +45,8 @@ DensityRange densityRange(Commodity commodity);
 
 // The group of a density at 60 °F: for refined products the band that holds it (a
 // density on a boundary belongs to the heavier group; one beyond the outer bands keeps
-// the nearest, for the range check to refuse).
+// the nearest, for the range check to refuse). A special application has no group of
+// its own density (std::logic_error): givenAlphaGroup makes it from its α60.
 const CommodityGroup& groupFor(Commodity commodity, double density60);
 
 // α60 of the group at the shifted density ρ* (kg/m3), in 1/°F.

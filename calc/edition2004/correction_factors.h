@@ -23,7 +23,7 @@ struct Conditions {
 
 // Every value of one correction, unrounded, for a report that shows its steps.
 struct CorrectionFactors {
-    const CommodityGroup* group; // null for a given α60
+    const CommodityGroup* group; // the one the factors were computed with
     double density60; // kg/m3
     double shiftedDensity; // ρ*, kg/m3: the density at 60 °F on the scale of the fit
     double alpha60; // 1/°F

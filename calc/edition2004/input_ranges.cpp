@@ -91,6 +91,11 @@ void checkConditions(const Edition2004Table& t, const TableRequest& given, const
             "temperature " + writeNumber(given.temperature) + " " + std::string(temperatureUnit(t)),
             t, lowest, highest, temperatureUnit(t)));
     }
+    const bool givenAlpha = t.commodity == Commodity::specialApplications;
+    if (givenAlpha && !(used.alpha60 >= kLowestAlpha60 && used.alpha60 <= kHighestAlpha60))
+        throw OutOfRange(
+            outside("thermal expansion coefficient " + writeNumber(given.alpha60) + " 1/°F", t,
+                kLowestAlpha60, kHighestAlpha60, "1/°F"));
     // The vacuum bound is a fact of the world, not of the table: it applies to the
     // pressure as given, so that a reading near it is not refused for its rounding.
     const double psigUsed = metric(t) ? used.pressure * 1000.0 / kPascalsPerPsi : used.pressure;

@@ -18,13 +18,17 @@ inline constexpr double kHighestTemperature = 302.0; // °F
 inline constexpr double kLowestPressure = -14.696; // psig
 inline constexpr double kHighestPressure = 1500.0; // psig
 
+// source kMpms2004: the α60 a special application may give.
+inline constexpr double kLowestAlpha60 = 230.0e-6; // 1/°F
+inline constexpr double kHighestAlpha60 = 930.0e-6; // 1/°F
+
 // The units a table takes its temperature and gauge pressure in: °C and kPa for the
 // metric bases, °F and psig for 60 °F.
 std::string_view temperatureUnit(const Edition2004Table& table);
 std::string_view pressureUnit(const Edition2004Table& table);
 
-// Raises OutOfRange when the temperature or pressure the calculation takes (`used`)
-// lies outside; the text names them as given.
+// Raises OutOfRange when the temperature, pressure or given α60 the calculation takes
+// (`used`) lies outside; the text names them as given.
 void checkConditions(
     const Edition2004Table& table, const TableRequest& given, const TableRequest& used);
 

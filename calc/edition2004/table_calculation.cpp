@@ -53,7 +53,7 @@ namespace {
 
     TableFigures fromFactors(const CorrectionFactors& f, double baseDensity, int steps)
     {
-        return { f.group, {}, figure(baseDensity, kDensityResolution), {}, f.density60,
+        return { *f.group, {}, figure(baseDensity, kDensityResolution), {}, f.density60,
             f.shiftedDensity, f.alpha60, f.temperature68, figure(f.ctl, kFactorResolution),
             figure(f.fp, kFpResolution), figure(f.cpl, kFactorResolution),
             figure(f.ctpl, kFactorResolution), steps };
@@ -64,9 +64,10 @@ namespace {
         const double density = kilogramsPerCubicMetre(used.form, used.density);
         const Conditions conditions { used.temperature, used.pressure };
         if (t.direction == TableDirection::fromBase) {
-            const CorrectionFactors f
-                = correctionFactors(groupFor(t.commodity, density), density, conditions);
-            return fromFactors(f, density, 0);
+            const CommodityGroup group = t.commodity == Commodity::specialApplications
+                ? givenAlphaGroup(used.alpha60)
+                : groupFor(t.commodity, density);
+            return fromFactors(correctionFactors(group, density, conditions), density, 0);
         }
         const BaseDensity b = baseDensity(t.commodity, density, conditions);
         return fromFactors(b.factors, b.factors.density60, b.steps);

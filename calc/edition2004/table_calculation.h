@@ -17,6 +17,7 @@ struct TableRequest {
     double temperature; // °F or °C, as the table's basis
     double pressure = 0; // psig or kPa gauge
     bool exact = false; // compute on the inputs as given, not as rounded
+    double alpha60 = 0; // 1/°F, given by a special application and taken as given
 };
 
 struct Figure {
@@ -25,7 +26,7 @@ struct Figure {
 };
 
 struct TableFigures {
-    const CommodityGroup* group;
+    CommodityGroup group;
     TableRequest used; // the inputs the calculation took: rounded unless exact
     Figure baseDensity; // kg/m3 at the table's base
     Figure baseValue; // at the base in the form of the request (°API, relative density)

@@ -37,7 +37,8 @@ namespace {
     {
         return c == Commodity::crudeOils      ? "crude oils"
             : c == Commodity::refinedProducts ? "refined products"
-                                              : "lubricating oils";
+            : c == Commodity::lubricatingOils ? "lubricating oils"
+                                              : "special applications";
     }
 
     constexpr TableEntry entry(const Edition2004Table& t, const TableSide& takes)
@@ -58,6 +59,7 @@ namespace {
     constexpr auto kCrude = Commodity::crudeOils;
     constexpr auto kProducts = Commodity::refinedProducts;
     constexpr auto kLubricating = Commodity::lubricatingOils;
+    constexpr auto kSpecial = Commodity::specialApplications;
     constexpr auto k60F = TableBasis::fahrenheit60;
     constexpr auto k15C = TableBasis::celsius15;
     constexpr auto k20C = TableBasis::celsius20;
@@ -99,6 +101,10 @@ namespace {
 
     constexpr Edition2004Table k5D { "5D", kLubricating, k60F, kToBase,
         "API gravity at 60 °F of lubricating oils" };
+    constexpr Edition2004Table k6C { "6C", kSpecial, k60F, kFromBase,
+        "volume correction to 60 °F for a given thermal expansion coefficient" };
+    constexpr Edition2004Table k24C { "24C", kSpecial, k60F, kFromBase,
+        "volume correction to 60 °F for a given thermal expansion coefficient" };
     constexpr Edition2004Table k6D { "6D", kLubricating, k60F, kFromBase,
         "volume correction to 60 °F of lubricating oils" };
     constexpr Edition2004Table k23D { "23D", kLubricating, k60F, kToBase,
@@ -114,14 +120,15 @@ namespace {
     constexpr Edition2004Table k60D { "60D", kLubricating, k20C, kFromBase,
         "volume correction to 20 °C of lubricating oils" };
 
-    constexpr std::array<TableEntry, 24> kTables { entry(k5A, kApiGravity), entry(k5B, kApiGravity),
+    constexpr std::array<TableEntry, 26> kTables { entry(k5A, kApiGravity), entry(k5B, kApiGravity),
         entry(k5D, kApiGravity), entry(k6A, kApiGravity), entry(k6B, kApiGravity),
-        entry(k6D, kApiGravity), entry(k23A, kRelativeDensity), entry(k23B, kRelativeDensity),
-        entry(k23D, kRelativeDensity), entry(k24A, kRelativeDensity), entry(k24B, kRelativeDensity),
-        entry(k24D, kRelativeDensity), entry(k53A, kDensity), entry(k53B, kDensity),
-        entry(k53D, kDensity), entry(k54A, kDensity), entry(k54B, kDensity), entry(k54D, kDensity),
-        entry(k59A, kDensity), entry(k59B, kDensity), entry(k59D, kDensity), entry(k60A, kDensity),
-        entry(k60B, kDensity), entry(k60D, kDensity) };
+        entry(k6C, kApiGravity), entry(k6D, kApiGravity), entry(k23A, kRelativeDensity),
+        entry(k23B, kRelativeDensity), entry(k23D, kRelativeDensity), entry(k24A, kRelativeDensity),
+        entry(k24B, kRelativeDensity), entry(k24C, kRelativeDensity), entry(k24D, kRelativeDensity),
+        entry(k53A, kDensity), entry(k53B, kDensity), entry(k53D, kDensity), entry(k54A, kDensity),
+        entry(k54B, kDensity), entry(k54D, kDensity), entry(k59A, kDensity), entry(k59B, kDensity),
+        entry(k59D, kDensity), entry(k60A, kDensity), entry(k60B, kDensity),
+        entry(k60D, kDensity) };
 
 } // namespace
 

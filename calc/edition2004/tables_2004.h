@@ -13,7 +13,7 @@ namespace corvald::calc::edition2004 {
 
 inline constexpr std::string_view kEdition = "2004";
 
-// The twenty-four tables in the order of their numbers: 5A, 5B, 5D, 6A, … 60D.
+// The twenty-six tables in the order of their numbers: 5A, 5B, 5D, 6A, … 60D.
 std::span<const tables::TableEntry> editionTables();
 
 // The table of that name in the registry, in any letter case; null for none.

@@ -81,8 +81,17 @@ namespace {
             { { "--edition", "2007", "--table", "54A", "--density", "850", "--temperature", "30" },
                 "--edition \"2007\": give 1980 or 2004" },
             { { "--edition", "2004", "--table", "54C", "--density", "850", "--temperature", "30" },
-                "--table \"54C\" of the 2004 edition: give 5A, 5B, 5D, 6A, 6B, 6D, 23A, 23B, 23D, "
-                "24A, 24B, 24D, 53A, 53B, 53D, 54A, 54B, 54D, 59A, 59B, 59D, 60A, 60B or 60D" },
+                "--table \"54C\" of the 2004 edition: give 5A, 5B, 5D, 6A, 6B, 6C, 6D, 23A, 23B, "
+                "23D, 24A, 24B, 24C, 24D, 53A, 53B, 53D, 54A, 54B, 54D, 59A, 59B, 59D, 60A, 60B or "
+                "60D" },
+            { { "--edition", "2004", "--table", "6C", "--api", "35", "--temperature", "30" },
+                "table 6C of the 2004 edition needs --alpha, the thermal expansion coefficient at "
+                "60 °F in 1/°F" },
+            { { "--edition", "2004", "--table", "6A", "--api", "35", "--alpha", "0.0005",
+                  "--temperature", "30" },
+                "table 6A of the 2004 edition takes no --alpha: its commodity group gives α60" },
+            { { "--table", "6A", "--api", "35", "--alpha", "0.0005", "--temperature", "30" },
+                "--alpha belongs to the 2004 edition: add --edition 2004" },
             { { "--edition", "2004", "--table", "54A", "--api", "35", "--temperature", "30" },
                 "table 54A of the 2004 edition takes --density in kg/m3" },
             { { "--edition", "2004", "--table", "6A", "--api", "35", "--density", "850",
@@ -110,6 +119,11 @@ namespace {
             "corvald-calc: Check inputed value: temperature 303 °F is outside table 6A: -58 to "
             "302 °F\n");
         EXPECT_NE(r.out.find("\"prompt\": \"temperature 303 °F"), std::string::npos) << r.out;
+        EXPECT_EQ(run({ "--edition", "2004", "--table", "6C", "--api", "30", "--alpha", "0.00094",
+                          "--temperature", "80" })
+                      .err,
+            "corvald-calc: Check inputed value: thermal expansion coefficient 0.00094 1/°F is "
+            "outside table 6C: 0.00023 to 0.00093 1/°F\n");
     }
 
 } // namespace

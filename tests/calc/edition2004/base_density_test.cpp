@@ -56,7 +56,7 @@ namespace {
             SCOPED_TRACE(testing::Message() << e.table << " " << e.observed);
             const TableFigures f = computeTable(*edition2004Table(e.table),
                 { e.form, e.observed, e.temperature, e.pressure, true });
-            EXPECT_EQ(f.group->name, e.group);
+            EXPECT_EQ(f.group.name, e.group);
             EXPECT_NEAR(f.density60, e.density60, e.tolerance);
             EXPECT_NEAR(f.ctl.unrounded, e.ctl, e.tolerance > kExact ? 1e-9 : 0.5e-12);
             EXPECT_DOUBLE_EQ(f.ctpl.rounded, e.ctpl);
