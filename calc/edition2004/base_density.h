@@ -10,9 +10,9 @@ namespace corvald::calc::edition2004 {
 // source kMpms2004: the iteration ends when its next step on ρ60 is smaller than this
 // many kg/m3, at the estimate that step starts from.
 inline constexpr double kDensityTolerance = 0.000001;
-// The most steps the iteration takes; the slowest readings over the whole range, the
-// transition zone hot and light oils hot under 1500 psig, take about 80
-// (bench/edition2004_bench prints the worst).
+// The most steps the iteration takes. The slowest readings over the whole range take 6
+// (bench/edition2004_bench prints the worst); the bound only ends a reading that would
+// not settle.
 inline constexpr int kMaxSteps = 100;
 
 struct BaseDensity {
