@@ -11,9 +11,10 @@
 namespace corvald::calc::edition2004 {
 namespace {
 
-    TableFigures rounded(const char* table, DensityForm form, double density, double t, double p)
+    TableFigures rounded(
+        const char* table, DensityForm form, double density, double t, double p, double alpha = 0)
     {
-        return computeTable(*edition2004Table(table), { form, density, t, p, false });
+        return computeTable(*edition2004Table(table), { form, density, t, p, false, alpha });
     }
 
     TEST(EditionTwentyFourRounding, InputsToTheirResolutionTiesAwayFromZero)
@@ -71,8 +72,19 @@ namespace {
             const char* table;
             double density, temperature, pressure;
             const char* refusal; // empty: computed
+            double alpha60 = 0;
         };
         const Case cases[] = {
+            { "6C", 30, 60, 0, "", 0.00093 },
+            { "6C", 30, 60, 0, "", 0.00023 },
+            { "6C", 30, 60, 0,
+                "thermal expansion coefficient 0.000931 1/°F is outside table 6C: 0.00023 to "
+                "0.00093 1/°F",
+                0.000931 },
+            { "6C", 30, 60, 0,
+                "thermal expansion coefficient 0.000229 1/°F is outside table 6C: 0.00023 to "
+                "0.00093 1/°F",
+                0.000229 },
             { "6A", 30, 302.04, 1500.4, "" },
             { "6A", 30, -58.04, -14.6, "" },
             { "6A", 30, 302.05, 0, "temperature 302.05 °F is outside table 6A: -58 to 302 °F" },
@@ -94,7 +106,7 @@ namespace {
                 << c.table << " " << c.density << " " << c.temperature << " " << c.pressure);
             const DensityForm form = c.table[0] == '6' ? DensityForm::api : DensityForm::density;
             try {
-                rounded(c.table, form, c.density, c.temperature, c.pressure);
+                rounded(c.table, form, c.density, c.temperature, c.pressure, c.alpha60);
                 EXPECT_STREQ(c.refusal, "");
             } catch (const OutOfRange& e) {
                 EXPECT_STREQ(e.what(), c.refusal);
