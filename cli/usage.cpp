@@ -119,13 +119,13 @@ Computes the quantity of crude oil at 15 °C as the CORVALD window does
                    (at 15 °C in vacuum, kg/litre), and optionally free_water
                    (m3, default 0), sw (sediment and water, % by volume,
                    default 0), grade (groups tanks for subtotals; default one
-                   grade), table (54A for crude oils, the default, or 54B for
-                   refined products) and edition (1980, the default, with
+                   grade), table (54A for crude oils, the default, 54B for
+                   refined products, or with edition 2004 54D for
+                   lubricating oils) and edition (1980, the default, with
                    its V.C.F. to 4 decimals; or 2004, its CTPL at 0 kPa to 5
                    decimals on the inputs rounded as that edition rounds
                    them). With --csv, one row per tank, per tank left out and
-                   per total,
-                   marked in the column record; with --json, one object with
+                   per total, marked in the column record; with --json, one object with
                    tanks, left_out, grades and total. See "Cargo report" below.
   -h, --help       print this help
   -V, --version    print the version

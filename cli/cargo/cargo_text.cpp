@@ -1,5 +1,7 @@
 #include "cli/cargo/cargo_writer.h"
 
+#include "cli/cargo/tank_tables.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -175,7 +177,7 @@ namespace {
         for (std::size_t c = 0; c < kColumns; ++c)
             page.width[c] = std::max({ page.cells.of(c), widthOf(names[c]), widthOf(units[c]) });
 
-        out += "Cargo report at 15 °C";
+        out += "Cargo report at " + std::string(kReportBase);
         for (const std::string& used : tables_)
             out += (&used != &tables_.front()    ? ", "
                            : tables_.size() == 1 ? ": table "

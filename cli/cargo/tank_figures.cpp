@@ -80,8 +80,8 @@ namespace {
         const std::string name = entry.table.empty() ? std::string(kDefaultTable) : entry.table;
         const calc::tables::TableEntry* table = tankTable(edition, name);
         if (!table)
-            throw TankRefused("table " + name + " is not a volume correction table of edition "
-                + edition + ": " + tableNames(edition));
+            throw TankRefused("table " + name + " is not a volume correction table to "
+                + std::string(kReportBase) + " of edition " + edition + ": " + tableNames(edition));
         return *table;
     }
 

@@ -11,10 +11,12 @@ namespace {
 
     constexpr std::string_view kDensityUnit = "kg/m3";
 
-    // A factor to 15 °C from the density at 15 °C: what a tank's figures need.
+    // A factor to 15 °C from the density at 15 °C: what a tank's figures need. A factor
+    // to 20 °C would add volumes of another base into the totals of the report at 15 °C.
     bool forTanks(const TableEntry& table)
     {
-        return table.kind == calc::tables::TableKind::factor && table.takes.unit == kDensityUnit;
+        return table.kind == calc::tables::TableKind::factor && table.takes.unit == kDensityUnit
+            && table.base == kReportBase;
     }
 
     std::string joined(const std::vector<std::string_view>& names, std::string_view last)

@@ -12,6 +12,8 @@ namespace corvald::cli::cargo {
 // A tank that leaves out its table or edition: crude oils, as the window computes them.
 inline constexpr std::string_view kDefaultTable = "54A";
 inline constexpr std::string_view kDefaultEdition = "1980";
+// The base of every volume of the report, and so of the factors its tanks may take.
+inline constexpr std::string_view kReportBase = "15 °C";
 
 // The table, or nullptr; the name in any letter case ("54a").
 const calc::tables::TableEntry* tankTable(std::string_view edition, std::string_view name);

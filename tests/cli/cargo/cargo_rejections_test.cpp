@@ -40,7 +40,7 @@ namespace {
             { "K2,Crude,1000,,-18.1,0.85,,,",
                 "temperature -18.1 °C is outside table 54A: -18 to 150 °C" },
             { "K2,Crude,1000,,20,0.85,,53A,",
-                "table 53A is not a volume correction table of edition 1980: 54A or 54B" },
+                "table 53A is not a volume correction table to 15 °C of edition 1980: 54A or 54B" },
             { "K2,Crude,1000,,20,0.85,,,1990",
                 "edition 1990 is not available: the tables are those of 1980 and 2004" },
             { "K1,Crude,1000,,20,0.85,,,",
@@ -160,6 +160,19 @@ namespace {
         const CliRun r = run({ "--cargo", "--csv" },
             std::string(kColumns) + std::string(kGoodTank) + "K1,Gasoil,1000,,20,0.8500,,,\n");
         EXPECT_EQ(r.status, kExitComputed) << r.err;
+    }
+
+    // A factor to 20 °C would add volumes of another base into the totals at 15 °C.
+    TEST(CargoRejections, ATankTakesNoFactorToAnotherBase)
+    {
+        const CliRun r = run({ "--cargo" },
+            std::string(kColumns) + std::string(kGoodTank)
+                + "K2,Crude,1000,,20,0.8500,,60A,2004\n");
+        EXPECT_EQ(r.status, kExitRejected);
+        EXPECT_NE(r.err.find("line 3: table 60A is not a volume correction table to 15 °C of "
+                             "edition 2004: 54A, 54B or 54D\n"),
+            std::string::npos)
+            << r.err;
     }
 
     TEST(CargoHeader, AHeaderThatIsNoCargoHeaderStopsBeforeAnyFigure)
