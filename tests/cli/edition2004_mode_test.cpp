@@ -126,5 +126,18 @@ namespace {
             "outside table 6C: 0.00023 to 0.00093 1/°F\n");
     }
 
+    TEST(Edition2004Cli, TheJsonOfAGivenAlphaHoldsItAmongTheInputs)
+    {
+        const CliRun r = run(
+            { "--edition", "2004", "--table", "24C", "--relative-density", "1.0537", "--alpha",
+                "0.000732185", "--temperature", "97.7", "--pressure", "287.4", "--json" });
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NE(r.out.find("\"inputs\": {\"relative_density\": 1.0537, \"temperature\": 97.7, "
+                             "\"pressure\": 287.4, \"alpha60\": 0.000732185}"),
+            std::string::npos)
+            << r.out;
+        EXPECT_NE(r.out.find("\"group\": \"special applications\""), std::string::npos) << r.out;
+    }
+
 } // namespace
 } // namespace corvald::cli
