@@ -68,10 +68,13 @@ namespace {
         const double densities[] = { 611, 700, 770.36, 787.51, 787.53, 838.3, 900, 1163 };
         const double temperatures[] = { -58, 0, 59.9, 150, 302 };
         const double pressures[] = { 0, 1500 };
-        for (const Commodity commodity : { Commodity::crudeOils, Commodity::refinedProducts })
+        for (const Commodity commodity :
+            { Commodity::crudeOils, Commodity::refinedProducts, Commodity::lubricatingOils })
             for (double density : densities)
                 for (double t : temperatures)
                     for (double p : pressures) {
+                        if (density < densityRange(commodity).lowest)
+                            continue;
                         SCOPED_TRACE(testing::Message()
                             << density << " kg/m3 " << t << " °F " << p << " psig");
                         const Conditions c { t, p };
