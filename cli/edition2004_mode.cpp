@@ -1,5 +1,6 @@
 #include "cli/edition2004_mode.h"
 
+#include "calc/edition2004/input_ranges.h"
 #include "calc/edition2004/table_calculation.h"
 #include "calc/edition2004/tables_2004.h"
 #include "calc/failure.h"
@@ -37,7 +38,8 @@ namespace {
             return table + " needs --temperature";
         const bool givenAlpha = t.commodity == e2004::Commodity::specialApplications;
         if (givenAlpha && !request.alpha)
-            return table + " needs --alpha, the thermal expansion coefficient at 60 °F in 1/°F";
+            return table + " needs --alpha, the thermal expansion coefficient at 60 °F in "
+                + std::string(e2004::kAlphaUnit);
         if (!givenAlpha && request.alpha)
             return table + " takes no --alpha: its commodity group gives α60";
         if (request.hydrometer)

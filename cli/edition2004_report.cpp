@@ -92,7 +92,7 @@ void printEdition2004Text(std::ostream& out, const Edition2004Report& report)
     printLine(out, "K0", number(f.group.k0));
     printLine(out, "K1", number(f.group.k1));
     printLine(out, "K2", number(f.group.k2));
-    printLine(out, "Alpha60", number(f.alpha60), "1/°F");
+    printLine(out, "Alpha60", number(f.alpha60), e2004::kAlphaUnit);
     if (f.steps > 0)
         printLine(out, "Iterations", std::to_string(f.steps));
     figureLines(out, exact, "CTL", f.ctl, 5);

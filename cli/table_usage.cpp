@@ -88,9 +88,7 @@ namespace {
     {
         if (t.commodity != calc::edition2004::Commodity::specialApplications)
             return {};
-        using calc::writeNumber;
-        return " and --alpha, α60 " + writeNumber(calc::edition2004::kLowestAlpha60) + " to "
-            + writeNumber(calc::edition2004::kHighestAlpha60) + " 1/°F";
+        return " and --alpha, α60 " + calc::edition2004::alphaRangeText();
     }
 
     // A 2004 table takes its density in one of three forms on the °F scale, and a

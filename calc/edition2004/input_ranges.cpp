@@ -71,6 +71,12 @@ std::string pressureRangeText(const Edition2004Table& t)
         + std::string(pressureUnit(t));
 }
 
+std::string alphaRangeText()
+{
+    return writeNumber(kLowestAlpha60) + " to " + writeNumber(kHighestAlpha60) + " "
+        + std::string(kAlphaUnit);
+}
+
 std::string readingText(const Edition2004Table& t, const TableRequest& given)
 {
     return std::string(densityName(t, given.form)) + " " + writeNumber(given.density)
@@ -93,9 +99,9 @@ void checkConditions(const Edition2004Table& t, const TableRequest& given, const
     }
     const bool givenAlpha = t.commodity == Commodity::specialApplications;
     if (givenAlpha && !(used.alpha60 >= kLowestAlpha60 && used.alpha60 <= kHighestAlpha60))
-        throw OutOfRange(
-            outside("thermal expansion coefficient " + writeNumber(given.alpha60) + " 1/°F", t,
-                kLowestAlpha60, kHighestAlpha60, "1/°F"));
+        throw OutOfRange("thermal expansion coefficient " + writeNumber(given.alpha60) + " "
+            + std::string(kAlphaUnit) + " is outside table " + std::string(t.name) + ": "
+            + alphaRangeText());
     // The vacuum bound is a fact of the world, not of the table: it applies to the
     // pressure as given, so that a reading near it is not refused for its rounding.
     const double psigUsed = metric(t) ? used.pressure * 1000.0 / kPascalsPerPsi : used.pressure;

@@ -18,9 +18,10 @@ inline constexpr double kHighestTemperature = 302.0; // °F
 inline constexpr double kLowestPressure = -14.696; // psig
 inline constexpr double kHighestPressure = 1500.0; // psig
 
-// source kMpms2004: the α60 a special application may give.
-inline constexpr double kLowestAlpha60 = 230.0e-6; // 1/°F
-inline constexpr double kHighestAlpha60 = 930.0e-6; // 1/°F
+// source kMpms2004: the α60 a special application may give, in kAlphaUnit.
+inline constexpr double kLowestAlpha60 = 230.0e-6;
+inline constexpr double kHighestAlpha60 = 930.0e-6;
+inline constexpr std::string_view kAlphaUnit = "1/°F";
 
 // The units a table takes its temperature and gauge pressure in: °C and kPa for the
 // metric bases, °F and psig for 60 °F.
@@ -39,6 +40,9 @@ void checkDensity60(const Edition2004Table& table, const TableRequest& given, do
 // The gauge pressures the table takes, in its unit: "-14.696 to 1500 psig" or
 // "-101.3 to 10342.1 kPa".
 std::string pressureRangeText(const Edition2004Table& table);
+
+// The α60 a special application may give: "0.00023 to 0.00093 1/°F".
+std::string alphaRangeText();
 
 // "observed density 803.141 kg/m3 at 25.3 °F and 267 psig", as given.
 std::string readingText(const Edition2004Table& table, const TableRequest& given);
